@@ -1,0 +1,15 @@
+#include "app/all_windows.h"
+
+#include "life/life_windows.h"
+#include "stores/store_windows.h"
+
+namespace app {
+
+std::unique_ptr<game::Game> makeGame(ui::Services& services) {
+    auto game = std::make_unique<game::Game>(services);
+    life::registerLifeWindows(*game);
+    stores::registerStoreWindows(*game);
+    return game;
+}
+
+}  // namespace app

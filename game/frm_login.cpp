@@ -1,0 +1,24 @@
+#include "game/frm_login.h"
+
+#include "game/form1.h"
+#include "game/game.h"
+
+namespace game {
+
+FrmLogin::FrmLogin(Game& game)
+    : ui::Window(game, QStringLiteral("FrmLogin"), QStringLiteral("Ввод имени"), 260, 112),
+      game_(game) {
+    addLabel("Label1", "Введите ваше имя", {10, 10, 240, 20}).align = ui::Align::Center;
+    add("Text1", ui::ControlKind::TextBox, {30, 38, 200, 24}).setText(QStringLiteral("Игрок"));
+    addButton("Command1", "Принять", {80, 74, 100, 26}).onClick = [this] { accept(); };
+}
+
+void FrmLogin::accept() {
+    // The main window's Load (introduction and starting values) runs before the name is set.
+    game_.show(QStringLiteral("Form1"));
+    // An empty name is taken as it is.
+    game_.form1().control("Lbllogin").setCaption(control("Text1").text());
+    game_.close(*this);
+}
+
+}  // namespace game

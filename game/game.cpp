@@ -1,0 +1,71 @@
+#include "game/game.h"
+
+#include <stdexcept>
+
+#include "game/about_windows.h"
+#include "game/form1.h"
+#include "game/frm_login.h"
+#include "ui/numbers.h"
+
+namespace game {
+
+Game::Game(ui::Services& services) : ui::Application(services) {
+    registerWindow(QStringLiteral("FrmLogin"), [this] { return std::make_unique<FrmLogin>(*this); });
+    registerWindow(QStringLiteral("Form1"), [this] { return std::make_unique<Form1>(*this); });
+    registerWindow(QStringLiteral("frmAuthor"),
+                   [this] { return std::make_unique<AboutWindow>(*this, AboutWindow::Author); });
+    registerWindow(QStringLiteral("FrmProgramm"),
+                   [this] { return std::make_unique<AboutWindow>(*this, AboutWindow::Program); });
+}
+
+Form1& Game::form1() const {
+    ui::Window* w = model(QStringLiteral("Form1"));
+    if (w == nullptr) {
+        throw std::logic_error("the main window does not exist yet");
+    }
+    return static_cast<Form1&>(*w);
+}
+
+void Game::start() {
+    dispatch([this] { show(QStringLiteral("FrmLogin")); });
+}
+
+double Game::number(const QString& label) const {
+    return ui::toNumber(caption(label));
+}
+
+void Game::setNumber(const QString& label, double value) {
+    setCaption(label, ui::numberText(value));
+}
+
+QString Game::caption(const QString& label) const {
+    return form1().control(label).caption();
+}
+
+void Game::setCaption(const QString& label, const QString& text) {
+    form1().control(label).setCaption(text);
+}
+
+ui::Control& Game::clock() const {
+    return form1().control(QStringLiteral("Timer1"));
+}
+
+void Game::openActivity(const QString& window, bool stopClock) {
+    if (!knowsWindow(window)) {
+        return;
+    }
+    if (stopClock) {
+        clock().setEnabled(false);
+    }
+    show(window);
+    form1().setEnabled(false);
+}
+
+void Game::endActivity(bool startClock) {
+    form1().setEnabled(true);
+    if (startClock) {
+        clock().setEnabled(true);
+    }
+}
+
+}  // namespace game

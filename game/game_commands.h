@@ -1,0 +1,17 @@
+#pragma once
+
+namespace game {
+
+class Game;
+
+// The main window's Load: the introduction, a seeded random generator, the starting values.
+void startGame(Game& game);
+void newGame(Game& game);
+// Closing the main window: offers to save, then the program ends (after the save, if any).
+void offerSaveOnExit(Game& game);
+void formatDisk(Game& game);
+
+// Full capacity in MB of the hard disk of a level, 0 for none or an unknown level.
+int diskCapacity(int diskLevel);
+
+}  // namespace game

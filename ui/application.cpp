@@ -1,0 +1,366 @@
+#include "ui/application.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace ui {
+
+namespace {
+
+// Keeps the modal count right whichever way a message box call is left.
+class ModalScope {
+public:
+    ModalScope(int& depth, AppObserver* observer) : depth_(depth), observer_(observer) {
+        ++depth_;
+        if (observer_ != nullptr) {
+            observer_->modalStarted();
+        }
+    }
+    ~ModalScope() {
+        --depth_;
+        if (observer_ != nullptr) {
+            observer_->modalEnded();
+        }
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    int& depth_;
+    AppObserver* observer_;
+};
+
+bool isList(const Control& c) {
+    return c.kind() == ControlKind::ListBox || c.kind() == ControlKind::FileList ||
+           c.kind() == ControlKind::ComboBox;
+}
+
+}  // namespace
+
+Application::Application(Services& services) : services_(services) {
+    scheduler_.setDeliver([this](Control& timer) { tick(timer); });
+    scheduler_.setHeld([this] { return modalDepth_ > 0 || ended_; });
+}
+
+Application::~Application() = default;
+
+void Application::registerWindow(const QString& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
+
+bool Application::knowsWindow(const QString& name) const {
+    return factories_.count(name) > 0;
+}
+
+QStringList Application::windowNames() const {
+    QStringList names;
+    for (const auto& [name, factory] : factories_) {
+        names.append(name);
+    }
+    return names;
+}
+
+std::unique_ptr<Window> Application::blueprint(const QString& name) const {
+    auto it = factories_.find(name);
+    if (it == factories_.end()) {
+        throw std::out_of_range("unknown window " + name.toStdString());
+    }
+    return it->second();
+}
+
+Window* Application::find(const QString& name) const {
+    for (const auto& w : open_) {
+        if (w->name() == name) {
+            return w.get();
+        }
+    }
+    return nullptr;
+}
+
+Window* Application::model(const QString& name) const {
+    if (Window* w = find(name)) {
+        return w;
+    }
+    for (const auto& w : kept_) {
+        if (w->name() == name) {
+            return w.get();
+        }
+    }
+    return nullptr;
+}
+
+std::vector<Window*> Application::openWindows() const {
+    std::vector<Window*> windows;
+    for (const auto& w : open_) {
+        windows.push_back(w.get());
+    }
+    return windows;
+}
+
+Window& Application::show(const QString& name) {
+    if (ended_) {
+        throw ProgramEnded{};
+    }
+    if (Window* w = find(name)) {
+        w->setVisible(true);
+        return *w;
+    }
+    open_.push_back(blueprint(name));
+    Window& window = *open_.back();
+    window.setLive(true);
+    for (const auto& c : window.controls()) {
+        if (c->kind() == ControlKind::Timer) {
+            scheduler_.update(*c);
+        }
+    }
+    if (observer_ != nullptr) {
+        observer_->windowOpened(window);
+    }
+    // Load runs before the window appears, so its messages come first.
+    window.load();
+    if (window.live()) {
+        window.setVisible(true);
+    }
+    return window;
+}
+
+void Application::close(Window& window) {
+    auto it = std::find_if(open_.begin(), open_.end(),
+                           [&window](const auto& w) { return w.get() == &window; });
+    if (it == open_.end() || !window.live()) {
+        return;
+    }
+    // Not live from here on: a close requested again from its own handlers is ignored.
+    window.setLive(false);
+    window.queryUnload();
+    window.unload();
+    for (const auto& c : window.controls()) {
+        if (c->kind() == ControlKind::Timer) {
+            scheduler_.remove(*c);
+        }
+    }
+    window.setVisible(false);
+    it = std::find_if(open_.begin(), open_.end(),
+                      [&window](const auto& w) { return w.get() == &window; });
+    std::unique_ptr<Window> owned = std::move(*it);
+    open_.erase(it);
+    if (observer_ != nullptr) {
+        observer_->windowClosed(window);
+    }
+    (window.keepModelWhenClosed ? kept_ : closing_).push_back(std::move(owned));
+    if (dispatchDepth_ == 0) {
+        collectGarbage();
+    }
+    if (open_.empty() && !ended_) {
+        finish();  // the last window is gone
+    }
+}
+
+void Application::collectGarbage() {
+    closing_.clear();
+}
+
+void Application::dispatch(const std::function<void()>& handler) {
+    if (ended_) {
+        return;
+    }
+    ++dispatchDepth_;
+    try {
+        handler();
+    } catch (const ProgramEnded&) {
+        // The program ended inside the handler; nothing after it runs.
+    } catch (...) {
+        --dispatchDepth_;
+        throw;
+    }
+    --dispatchDepth_;
+    if (dispatchDepth_ == 0) {
+        collectGarbage();
+    }
+}
+
+bool Application::deliverable(const Control& control) const {
+    return !ended_ && modalDepth_ == 0 && control.window().live() && control.reachable();
+}
+
+bool Application::click(Control& control) {
+    if (!deliverable(control)) {
+        return false;
+    }
+    dispatch([&control] {
+        if (control.onClick) {
+            control.onClick();
+        }
+    });
+    return true;
+}
+
+bool Application::mouseDown(Control& control, MouseButton button) {
+    if (!deliverable(control)) {
+        return false;
+    }
+    dispatch([&control, button] {
+        if (control.onMouseDown) {
+            control.onMouseDown(button);
+        }
+    });
+    return true;
+}
+
+bool Application::mouseUp(Control& control, MouseButton button) {
+    if (!deliverable(control)) {
+        return false;
+    }
+    dispatch([&control, button] {
+        if (control.onMouseUp) {
+            control.onMouseUp(button);
+        }
+    });
+    return true;
+}
+
+bool Application::keyPress(Control& control, int code) {
+    if (!deliverable(control)) {
+        return false;
+    }
+    dispatch([&control, code] {
+        if (control.onKeyPress) {
+            control.onKeyPress(code);
+        }
+    });
+    return true;
+}
+
+bool Application::select(Control& control, int row) {
+    if (!deliverable(control) || !isList(control) || row < 0 || row >= control.items().size()) {
+        return false;
+    }
+    dispatch([&control, row] {
+        control.setListIndex(row);
+        if (control.kind() == ControlKind::ComboBox) {
+            control.setText(control.item(row));
+        }
+        if (control.onClick) {
+            control.onClick();
+        }
+    });
+    return true;
+}
+
+bool Application::edit(Control& control, const QString& text) {
+    if (!deliverable(control) ||
+        (control.kind() != ControlKind::TextBox && control.kind() != ControlKind::ComboBox) ||
+        control.readOnly) {
+        return false;
+    }
+    control.setText(text);
+    return true;
+}
+
+bool Application::clickWindow(Window& window) {
+    if (ended_ || modalDepth_ > 0 || !window.live() || !window.visible() || !window.enabled()) {
+        return false;
+    }
+    dispatch([&window] {
+        if (window.onMouseDown) {
+            window.onMouseDown(MouseButton::Left);
+        }
+        if (window.live() && window.onClick) {
+            window.onClick();
+        }
+    });
+    return true;
+}
+
+bool Application::mouseDownWindow(Window& window, MouseButton button) {
+    if (ended_ || modalDepth_ > 0 || !window.live() || !window.visible() || !window.enabled()) {
+        return false;
+    }
+    dispatch([&window, button] {
+        if (window.onMouseDown) {
+            window.onMouseDown(button);
+        }
+    });
+    return true;
+}
+
+bool Application::keyPressWindow(Window& window, int code) {
+    if (ended_ || modalDepth_ > 0 || !window.live() || !window.visible() || !window.enabled()) {
+        return false;
+    }
+    dispatch([&window, code] {
+        if (window.onKeyPress) {
+            window.onKeyPress(code);
+        }
+    });
+    return true;
+}
+
+bool Application::requestClose(Window& window) {
+    if (ended_ || modalDepth_ > 0 || !window.live() || !window.enabled()) {
+        return false;
+    }
+    dispatch([this, &window] { close(window); });
+    return true;
+}
+
+void Application::tick(Control& timer) {
+    if (ended_ || !timer.window().live() || !timer.enabled()) {
+        return;
+    }
+    dispatch([&timer] {
+        if (timer.onTick) {
+            timer.onTick();
+        }
+    });
+}
+
+Answer Application::message(const QString& text, MessageKind kind,
+                            const std::optional<QString>& title) {
+    if (ended_) {
+        throw ProgramEnded{};
+    }
+    ModalScope scope(modalDepth_, observer_);
+    return services_.messageBox(text, kind, title.value_or(defaultTitle()));
+}
+
+void Application::beep(int times) {
+    for (int i = 0; i < times; ++i) {
+        services_.beep();
+    }
+}
+
+void Application::endProgram() {
+    if (!ended_) {
+        finish();
+    }
+    throw ProgramEnded{};
+}
+
+void Application::finish() {
+    ended_ = true;
+    while (!open_.empty()) {
+        std::unique_ptr<Window> window = std::move(open_.back());
+        open_.pop_back();
+        window->setLive(false);
+        for (const auto& c : window->controls()) {
+            if (c->kind() == ControlKind::Timer) {
+                scheduler_.remove(*c);
+            }
+        }
+        window->setVisible(false);
+        if (observer_ != nullptr) {
+            observer_->windowClosed(*window);
+        }
+        (window->keepModelWhenClosed ? kept_ : closing_).push_back(std::move(window));
+    }
+    if (dispatchDepth_ == 0) {
+        collectGarbage();
+    }
+    services_.programEnded();
+    if (observer_ != nullptr) {
+        observer_->programEnded();
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/scheduler.h"
+#include "ui/services.h"
+#include "ui/window.h"
+
+namespace ui {
+
+// Thrown by endProgram and caught at the event boundary: no handler code runs after it.
+struct ProgramEnded {};
+
+class AppObserver {
+public:
+    virtual ~AppObserver() = default;
+    virtual void windowOpened(Window& window) = 0;
+    virtual void windowClosed(Window& window) = 0;
+    virtual void modalStarted() {}
+    virtual void modalEnded() {}
+    virtual void programEnded() {}
+};
+
+// Creates, shows and closes windows, dispatches the player's events to their handlers and
+// gives the rules their services. One application is one game: tests build as many as they like.
+class Application {
+public:
+    using Factory = std::function<std::unique_ptr<Window>()>;
+
+    explicit Application(Services& services);
+    virtual ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    Services& services() const { return services_; }
+    Scheduler& scheduler() { return scheduler_; }
+    void setObserver(AppObserver* observer) { observer_ = observer; }
+
+    // Window catalogue: every window the game can show, by name.
+    void registerWindow(const QString& name, Factory factory);
+    bool knowsWindow(const QString& name) const;
+    QStringList windowNames() const;
+    // A fresh window with its design-time controls that is never shown (for inspection).
+    std::unique_ptr<Window> blueprint(const QString& name) const;
+
+    // Shows the window, creating it (and running its Load) if it does not exist yet.
+    Window& show(const QString& name);
+    template <class W>
+    W& show(const QString& name) {
+        return static_cast<W&>(show(name));
+    }
+    // The open window of that name, or null.
+    Window* find(const QString& name) const;
+    // A window's model even after it closed, if it keeps it (the main window).
+    Window* model(const QString& name) const;
+    std::vector<Window*> openWindows() const;
+
+    // Runs QueryUnload and Unload, hides the window and destroys it once the current event has
+    // been handled, so a handler may close its own window. Ends the program when no window is left.
+    void close(Window& window);
+
+    // Events from the player. Each is an event boundary; false when the target could not be
+    // reached by a player (hidden, disabled, closed, a message box open, the program over).
+    bool click(Control& control);
+    bool mouseDown(Control& control, MouseButton button);
+    bool mouseUp(Control& control, MouseButton button);
+    bool keyPress(Control& control, int code);
+    bool select(Control& control, int row);  // a click on a row of a list
+    bool edit(Control& control, const QString& text);  // typing into a text or combo box
+    bool clickWindow(Window& window);
+    bool mouseDownWindow(Window& window, MouseButton button);
+    bool keyPressWindow(Window& window, int code);
+    bool requestClose(Window& window);  // the close box
+    // Runs any code as one event (used for the start of the program).
+    void dispatch(const std::function<void()>& handler);
+
+    // Message boxes; the clock stands still while one is open.
+    Answer message(const QString& text, MessageKind kind,
+                   const std::optional<QString>& title = std::nullopt);
+    void info(const QString& text) { message(text, MessageKind::Information); }
+    void exclamation(const QString& text) { message(text, MessageKind::Exclamation); }
+    void critical(const QString& text) { message(text, MessageKind::Critical); }
+    bool ask(const QString& text) { return message(text, MessageKind::Question) == Answer::Yes; }
+    void beep(int times = 1);
+    double random() { return services_.random(); }
+
+    // Ends the program at once: no question, nothing saved, no handler code after it.
+    [[noreturn]] void endProgram();
+    bool ended() const { return ended_; }
+    bool modal() const { return modalDepth_ > 0; }
+
+private:
+    bool deliverable(const Control& control) const;
+    void tick(Control& timer);
+    void finish();
+    void collectGarbage();
+
+    Services& services_;
+    Scheduler scheduler_;
+    AppObserver* observer_ = nullptr;
+    std::map<QString, Factory> factories_;
+    std::vector<std::unique_ptr<Window>> open_;
+    std::vector<std::unique_ptr<Window>> kept_;
+    std::vector<std::unique_ptr<Window>> closing_;
+    int dispatchDepth_ = 0;
+    int modalDepth_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace ui

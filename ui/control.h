@@ -1,0 +1,174 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "ui/color.h"
+
+namespace ui {
+
+class Window;
+
+enum class ControlKind {
+    Label,
+    TextBox,
+    ComboBox,
+    ListBox,
+    FileList,
+    PictureBox,  // a container that may also show a picture
+    Image,
+    Frame,
+    ProgressBar,
+    Timer,
+    Shape,
+    Line,
+    MenuItem,
+};
+
+enum class Property {
+    Caption,  // also Text: labels, frames and menu items show a caption, boxes hold a text
+    Enabled,
+    Visible,
+    ForeColor,
+    BackColor,
+    BorderStyle,
+    Items,
+    ListIndex,
+    Folder,  // folder and pattern of a file list
+    Value,   // value, minimum and maximum of a progress bar
+    Interval,
+    Picture,
+    Geometry,
+};
+
+enum class MouseButton { Left, Right };
+enum class Align { Left, Center, Right };
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class ControlObserver {
+public:
+    virtual ~ControlObserver() = default;
+    virtual void controlChanged(class Control& control, Property property) = 0;
+};
+
+// A control of a window: a plain object with the properties the rules use. Setting a property
+// tells the one observer (the on-screen view, if any); nothing else watches.
+class Control {
+public:
+    Control(Window& window, QString name, ControlKind kind, Rect geometry, Control* parent);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& name() const { return name_; }
+    ControlKind kind() const { return kind_; }
+    Window& window() const { return window_; }
+    Control* parent() const { return parent_; }
+
+    Rect geometry() const { return geometry_; }
+    void setGeometry(Rect geometry);
+
+    // Labels, frames and menu items call it caption, text and combo boxes call it text.
+    const QString& caption() const { return text_; }
+    const QString& text() const { return text_; }
+    void setCaption(const QString& text);
+    void setText(const QString& text) { setCaption(text); }
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    // Seen and usable by a player: visible and enabled, inside visible and enabled containers
+    // of an enabled, visible window.
+    bool reachable() const;
+    // Seen by a player: it and every container it lies in are visible.
+    bool shown() const;
+
+    Color foreColor() const { return foreColor_; }
+    void setForeColor(Color color);
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color color);
+    int borderStyle() const { return borderStyle_; }
+    void setBorderStyle(int style);
+
+    // List box, combo box and file list rows.
+    const QStringList& items() const { return items_; }
+    void setItems(const QStringList& items);
+    void addItem(const QString& item);
+    void clearItems();
+    QString item(int row) const;
+    int listIndex() const { return listIndex_; }
+    void setListIndex(int row);
+
+    // File list: the names in a folder that match a pattern, refreshed on demand.
+    const QString& folder() const { return folder_; }
+    const QString& pattern() const { return pattern_; }
+    void setFolder(const QString& folder);
+    void setPattern(const QString& pattern);
+    void refresh();
+    // The selected file's name, empty when none is selected.
+    QString fileName() const;
+
+    int value() const { return value_; }
+    void setValue(int value);
+    int minimum() const { return min_; }
+    int maximum() const { return max_; }
+    void setRange(int minimum, int maximum);
+
+    // Timer interval in milliseconds; a timer runs while it is enabled.
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+
+    // The picture file shown (a resource or a file in the game folder), empty for none.
+    const QString& picture() const { return picture_; }
+    void setPicture(const QString& file);
+
+    // Design-time look, fixed after construction.
+    int fontSize = 10;
+    bool bold = false;
+    Align align = Align::Left;
+    bool multiLine = false;
+    bool readOnly = false;
+
+    // Events; empty handlers ignore the event.
+    std::function<void()> onClick;
+    std::function<void(MouseButton)> onMouseDown;
+    std::function<void(MouseButton)> onMouseUp;
+    std::function<void(int)> onKeyPress;
+    std::function<void()> onTick;
+
+    void setObserver(ControlObserver* observer) { observer_ = observer; }
+
+private:
+    void changed(Property property);
+
+    Window& window_;
+    QString name_;
+    ControlKind kind_;
+    Rect geometry_;
+    Control* parent_;
+    QString text_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    Color foreColor_ = colors::BrightGreen;
+    Color backColor_ = colors::Black;
+    int borderStyle_ = 0;
+    QStringList items_;
+    int listIndex_ = -1;
+    QString folder_;
+    QString pattern_;
+    int value_ = 0;
+    int min_ = 0;
+    int max_ = 100;
+    int interval_ = 0;
+    QString picture_;
+    ControlObserver* observer_ = nullptr;
+};
+
+}  // namespace ui

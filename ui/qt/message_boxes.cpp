@@ -1,0 +1,1 @@
+// placeholder until the front end lands

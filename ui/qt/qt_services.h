@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <random>
+
+#include "ui/qt/beeper.h"
+#include "ui/services.h"
+
+namespace ui::qt {
+
+// The services of a real game: Qt message boxes, audible beeps, the system clock and the
+// per-user data folder.
+class QtServices : public ui::Services {
+public:
+    QtServices();
+
+    ui::Answer messageBox(const QString& text, ui::MessageKind kind, const QString& title) override;
+    void beep() override;
+    void randomize() override;
+    double random() override;
+    QString currentDate() override;
+    QString currentTime() override;
+    QString gameFolder() override;
+    void programEnded() override;
+
+private:
+    Beeper beeper_;
+    std::mt19937 random_;
+    QString folder_;
+};
+
+}  // namespace ui::qt
