@@ -1,0 +1,237 @@
+#include "stores/form2.h"
+
+#include <array>
+#include <cstdint>
+
+#include "game/game.h"
+#include "game/game_commands.h"
+#include "game/ruble_word.h"
+#include "stores/purchase.h"
+#include "ui/numbers.h"
+
+namespace stores {
+
+namespace {
+
+enum class Part { Processor, Memory, Modem, Disk, Video };
+
+struct Hardware {
+    const char* name;  // as listed, and as shown on the part's label once installed
+    Part part;
+    int level;
+    int price;
+};
+
+// Processors are listed best first, the other parts worst first.
+constexpr std::array<Hardware, 17> Catalogue = {{
+    {"Intel Core 2 Duo", Part::Processor, 4, 500},
+    {"Intel Pentium 4", Part::Processor, 3, 300},
+    {"Intel Pentium 3", Part::Processor, 2, 200},
+    {"Intel Pentium 2", Part::Processor, 1, 100},
+    {"DDR16", Part::Memory, 1, 125},
+    {"DDR32", Part::Memory, 2, 155},
+    {"Modem 14 kb/s", Part::Modem, 1, 20},
+    {"Modem 28 kb/s", Part::Modem, 2, 50},
+    {"Modem 56 kb/s", Part::Modem, 3, 100},
+    {"Винчестер 1000 MB", Part::Disk, 1, 100},
+    {"Винчестер 3000 MB", Part::Disk, 2, 300},
+    {"Винчестер 5500 MB", Part::Disk, 3, 500},
+    {"Винчестер 16000 MB", Part::Disk, 4, 800},
+    {"Video 64MB", Part::Video, 1, 20},
+    {"Video 128MB", Part::Video, 2, 50},
+    {"Video 256MB", Part::Video, 3, 100},
+    {"Video 512MB", Part::Video, 4, 150},
+}};
+
+// The row whose offer names its word with a capital letter.
+constexpr int CapitalWordRow = 7;
+
+struct PartKind {
+    const char* label;
+    const char* sameRefusal;
+    const char* betterRefusal;
+};
+
+const PartKind& kindOf(Part part) {
+    static const std::array<PartKind, 5> kinds = {{
+        {"LblCPU", "У вас Этот Процессор установлен!", "У вас стоит процессор лучше этого"},
+        {"LblRam", "У вас эта Ram установлена!", "У вас стоит Ram лучше этой!"},
+        {"LblModem", "У вас этот модем установлен!", "У вас стоит модем лучше этого!"},
+        {"LblHD", "У вас этот винчестер установлен!", "У вас стоит винчестер лучше этого!"},
+        {"LblVideo", "У вас Эта видео карта установлен!", "У вас стоит видео карта лучше этой"},
+    }};
+    return kinds.at(static_cast<std::size_t>(part));
+}
+
+int installedLevel(const game::GameGlobals& v, Part part) {
+    switch (part) {
+        case Part::Processor:
+            return v.CpuLevel;
+        case Part::Memory:
+            return v.RamLevel;
+        case Part::Modem:
+            return v.ModemLevel;
+        case Part::Disk:
+            return game::levelNumber(v.DiskLevel);
+        case Part::Video:
+            return game::levelNumber(v.VideoLevel);
+    }
+    return 0;
+}
+
+// How far the browser and the download manager advance per step with each modem.
+std::uint8_t modemSpeed(int level) {
+    switch (level) {
+        case 1:
+            return 5;
+        case 2:
+            return 10;
+        case 3:
+            return 20;
+        default:
+            return 0;
+    }
+}
+
+void install(game::GameGlobals& v, Part part, int level) {
+    const auto byte = static_cast<std::uint8_t>(level);
+    switch (part) {
+        case Part::Processor:
+            v.CpuLevel = byte;
+            break;
+        case Part::Memory:
+            v.RamLevel = byte;
+            break;
+        case Part::Modem:
+            v.ModemLevel = byte;
+            v.ModemSpeed = modemSpeed(level);
+            break;
+        case Part::Disk:
+            v.DiskLevel = QString::number(level);
+            break;
+        case Part::Video:
+            v.VideoLevel = QString::number(level);
+            break;
+    }
+}
+
+int bestLevel(Part part) {
+    int best = 0;
+    for (const Hardware& h : Catalogue) {
+        if (h.part == part && h.level > best) {
+            best = h.level;
+        }
+    }
+    return best;
+}
+
+QStringList names() {
+    QStringList list;
+    for (const Hardware& h : Catalogue) {
+        list.append(QString::fromUtf8(h.name));
+    }
+    return list;
+}
+
+QStringList prices() {
+    QStringList list;
+    for (const Hardware& h : Catalogue) {
+        list.append(QString::number(h.price));
+    }
+    return list;
+}
+
+}  // namespace
+
+Form2::Form2(game::Game& game)
+    : StoreWindow(game, {"Form2", "Апгрейд", 170, 60, 1}, names(), prices()) {
+    control("Command1").onClick = [this] { buy(); };
+}
+
+void Form2::queryUnload() {
+    game_.endActivity();
+}
+
+void Form2::buy() {
+    const int row = selectedRow();
+    if (row < 0 || row >= static_cast<int>(Catalogue.size())) {
+        game_.exclamation(QStringLiteral("Выберете железо!"));
+        return;
+    }
+    const Hardware& item = Catalogue.at(static_cast<std::size_t>(row));
+    const PartKind& kind = kindOf(item.part);
+    const int installed = installedLevel(game_.globals, item.part);
+    if (installed == item.level) {
+        game_.exclamation(QString::fromUtf8(kind.sameRefusal));
+        return;
+    }
+    if (installed > item.level) {
+        game_.exclamation(QString::fromUtf8(kind.betterRefusal));
+        return;
+    }
+    // What the old part would fetch does not count: the new one must be paid for in full.
+    if (money(game_) < item.price) {
+        game_.exclamation(moneyShortRefusal());
+        return;
+    }
+    if (installed >= 1 && !offerBuyBack(row)) {
+        return;
+    }
+    if (item.part == Part::Disk) {
+        eraseSoftware();
+    }
+    awardClimb(game_, installed, item.level);
+    if (item.part == Part::Disk) {
+        setFreeDisk(game_, game::diskCapacity(item.level));
+    }
+    install(game_.globals, item.part, item.level);
+    game_.info(QStringLiteral("Апгрейд совершён!"));
+    game_.setCaption(QString::fromUtf8(kind.label), QString::fromUtf8(item.name));
+    setMoney(game_, money(game_) - item.price);
+}
+
+bool Form2::offerBuyBack(int row) {
+    const Part part = Catalogue.at(static_cast<std::size_t>(row)).part;
+    const QString label = QString::fromUtf8(kindOf(part).label);
+    const QString oldName = game_.caption(label);
+    // The best part of a kind is never sold: nothing can replace it.
+    int oldRow = -1;
+    for (std::size_t i = 0; i < Catalogue.size(); ++i) {
+        const Hardware& h = Catalogue.at(i);
+        if (h.part == part && h.level < bestLevel(part) && oldName == QString::fromUtf8(h.name)) {
+            oldRow = static_cast<int>(i);
+            break;
+        }
+    }
+    if (oldRow < 0) {
+        return true;  // nothing recognisable to sell ("Нет"): buy without an offer
+    }
+    // The price list on the window is what the old part is valued at.
+    const int oldPrice = static_cast<int>(ui::toNumber(control("List2").item(oldRow)));
+    const int lastDigit = oldPrice % 10;
+    game_.globals.OfferPrice = static_cast<std::uint8_t>(lastDigit);
+    QString word = game::RubleWord(lastDigit);
+    if (row == CapitalWordRow && word == QStringLiteral(" рублей")) {
+        word = QStringLiteral(" Рублей");
+    }
+    const double offer = oldPrice / 2.0;
+    if (!game_.ask(QStringLiteral("Хотите продать ") + oldName + QStringLiteral(" за ") +
+                   ui::numberText(offer) + word)) {
+        return false;
+    }
+    setMoney(game_, money(game_) + offer);
+    return true;
+}
+
+void Form2::eraseSoftware() {
+    game::GameGlobals& v = game_.globals;
+    v.OsLevel = 0;
+    v.AntivirusLevel = 0;
+    v.BrowserLevel = 0;
+    v.LanguageLevel = QStringLiteral("0");
+    for (const char* label : {"LblOS", "LblAV", "LblIB", "LblPL"}) {
+        game_.setCaption(QString::fromUtf8(label), QStringLiteral("Нет"));
+    }
+}
+
+}  // namespace stores

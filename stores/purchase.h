@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace game {
+class Game;
+}
+
+namespace stores {
+
+// What a level of any ladder is worth: T(n) = n(n + 1) / 2, so owning level n always means
+// holding T(n) points for that ladder however it was climbed.
+int levelPoints(int level);
+
+// Climbing a ladder from level `from` to level `to` adds the difference of their worth to the
+// points on LblCoint.
+void awardClimb(game::Game& game, int from, int to);
+
+// Free disk space is held twice, in FreeDiskMb and as "N MB" on LblHDF; they change together.
+void setFreeDisk(game::Game& game, int mb);
+
+// Money is the number on LblMoney.
+double money(const game::Game& game);
+void setMoney(game::Game& game, double rubles);
+
+// The refusals every store shares.
+QString moneyShortRefusal();
+QString lowDiskRefusal(int mb);
+
+}  // namespace stores

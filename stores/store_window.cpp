@@ -1,0 +1,44 @@
+#include "stores/store_window.h"
+
+#include "game/game.h"
+
+namespace stores {
+
+namespace {
+
+constexpr int Margin = 8;
+constexpr int Gap = 4;
+constexpr int RowHeight = 17;
+constexpr int ButtonHeight = 26;
+
+int listHeight(qsizetype rows) {
+    return static_cast<int>(rows) * RowHeight + 4;
+}
+
+}  // namespace
+
+StoreWindow::StoreWindow(game::Game& game, const Look& look, const QStringList& names,
+                         const QStringList& prices)
+    : ui::Window(game, QString::fromUtf8(look.name), QString::fromUtf8(look.caption),
+                 Margin + look.nameWidth + Gap + look.priceWidth + Margin,
+                 Margin + listHeight(names.size()) + look.buttons * (Gap + ButtonHeight) + Margin),
+      game_(game) {
+    const int rowsHeight = listHeight(names.size());
+    addList("List1", names, {Margin, Margin, look.nameWidth, rowsHeight});
+    ui::Control& priceList = addList(
+        "List2", prices, {Margin + look.nameWidth + Gap, Margin, look.priceWidth, rowsHeight});
+    priceList.onClick = [&priceList] { priceList.setListIndex(-1); };
+    listsBottom_ = Margin + rowsHeight;
+    addButton("Command1", "Купить", buttonPlace(0));
+}
+
+int StoreWindow::selectedRow() const {
+    return control("List1").listIndex();
+}
+
+ui::Rect StoreWindow::buttonPlace(int n) const {
+    return {Margin, listsBottom_ + Gap + n * (Gap + ButtonHeight), width() - 2 * Margin,
+            ButtonHeight};
+}
+
+}  // namespace stores
