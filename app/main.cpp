@@ -1,3 +1,5 @@
-int main() {
-    return 0;
+#include "app/run_game.h"
+
+int main(int argc, char** argv) {
+    return app::runGame(argc, argv);
 }

@@ -96,7 +96,7 @@ void Form1::layOutFrames() {
              {"Label14", "Видео Карта:", "LblVideo", "Нет"}});
 
     ui::Control& programs = addFrame("Frame2", "Программы", {276, 474, 293, 205});
-    addRows(programs, 160,
+    addRows(programs, 172,
             {{"Label15", "ОС: ", "LblOS", "Нет"},
              {"Label16", "Антивирус: ", "LblAV", "Нет"},
              {"Label17", "Интернет Браузер:", "LblIB", "Нет"},

@@ -1,5 +1,7 @@
 #include "ui/scheduler.h"
 
+#include <algorithm>
+
 #include "ui/control.h"
 
 namespace ui {
@@ -23,7 +25,8 @@ std::optional<std::int64_t> Scheduler::nextDue() const {
 void Scheduler::update(Control& timer) {
     entries_.erase(&timer);
     if (timer.enabled() && timer.interval() > 0) {
-        entries_[&timer] = Entry{now_ + timer.interval(), nextOrder_++};
+        const std::int64_t start = timeSource_ ? std::max(now_, timeSource_()) : now_;
+        entries_[&timer] = Entry{start + timer.interval(), nextOrder_++};
     }
     changed();
 }

@@ -22,6 +22,10 @@ public:
     // While held (a message box is open) no tick is delivered and time does not move.
     void setHeld(std::function<bool()> held) { held_ = std::move(held); }
 
+    // In play the wall clock runs ahead of the last tick: a timer started by a click counts its
+    // interval from the moment of the click, not from the last tick.
+    void setTimeSource(std::function<std::int64_t()> source) { timeSource_ = std::move(source); }
+
     std::int64_t now() const { return now_; }
     std::optional<std::int64_t> nextDue() const;
 
@@ -51,6 +55,7 @@ private:
     Deliver deliver_;
     std::function<void()> onChange_;
     std::function<bool()> held_;
+    std::function<std::int64_t()> timeSource_;
 };
 
 }  // namespace ui

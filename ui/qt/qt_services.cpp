@@ -1,1 +1,58 @@
-// placeholder until the front end lands
+#include "ui/qt/qt_services.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTime>
+#include <chrono>
+
+#include "ui/qt/message_boxes.h"
+
+namespace ui::qt {
+
+QtServices::QtServices()
+    : folder_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) {
+    // Made on first start; a folder that cannot be made shows up as a refused save.
+    QDir().mkpath(folder_ + QStringLiteral("/PF"));
+}
+
+ui::Answer QtServices::messageBox(const QString& text, ui::MessageKind kind, const QString& title) {
+    auto box = makeMessageBox(text, kind, title);
+    box->exec();
+    return answerFor(*box, box->clickedButton());
+}
+
+void QtServices::beep() {
+    beeper_.beep();
+}
+
+void QtServices::randomize() {
+    std::random_device device;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    random_.seed(device() ^ static_cast<std::uint32_t>(now));
+}
+
+double QtServices::random() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
+}
+
+QString QtServices::currentDate() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QString QtServices::currentTime() {
+    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString QtServices::gameFolder() {
+    return folder_;
+}
+
+void QtServices::programEnded() {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+}
+
+}  // namespace ui::qt

@@ -15,6 +15,7 @@ class RealTimeClock : public QObject, public ui::AppObserver {
     Q_OBJECT
 public:
     explicit RealTimeClock(ui::Application& app);
+    ~RealTimeClock() override;
 
     void windowOpened(ui::Window&) override {}
     void windowClosed(ui::Window&) override {}
@@ -30,7 +31,8 @@ private:
     QElapsedTimer wall_;
     QTimer timer_;
     qint64 stopped_ = 0;
-    qint64 modalSince_ = -1;
+    qint64 modalSince_ = 0;
+    int modalDepth_ = 0;
 };
 
 }  // namespace ui::qt

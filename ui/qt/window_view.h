@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QAction>
+#include <QMenuBar>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -28,6 +30,8 @@ public:
     std::optional<QString> shownText(const QString& controlName) const;
     // The client area (below the menu bar), the surface a player's clicks on the window land on.
     QWidget* surface() const { return surface_; }
+    // The model is going: from now on the view forwards nothing.
+    void detach() { detached_ = true; }
 
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void controlChanged(ui::Control& control, ui::Property property) override;
@@ -39,8 +43,14 @@ protected:
 private:
     void build();
     QWidget* createWidget(ui::Control& control, QWidget* parent);
-    void buildMenu(class QMenuBar* bar);
+    void buildMenu(QMenuBar* bar);
     void sync(ui::Control& control, ui::Property property);
+    void syncAll(ui::Control& control);
+    void connectEditing(ui::Control& control, QWidget* widget);
+    bool forwardMouse(ui::Control* control, QWidget* widget, QEvent* event);
+    bool forwardKey(ui::Control* control, QEvent* event);
+    // Runs one forwarded event; a fault in a handler is reported, never let through Qt.
+    void guarded(const std::function<void()>& forward);
 
     ui::Window& model_;
     QWidget* surface_ = nullptr;
@@ -48,6 +58,8 @@ private:
     std::map<ui::Control*, QAction*> actions_;
     std::map<QObject*, ui::Control*> owners_;
     bool syncing_ = false;
+    bool detached_ = false;
+    bool pressedInside_ = false;
 };
 
 }  // namespace ui::qt

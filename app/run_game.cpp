@@ -1,0 +1,41 @@
+#include "app/run_game.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include "app/all_windows.h"
+#include "ui/qt/qt_front_end.h"
+#include "ui/qt/qt_services.h"
+#include "ui/qt/real_time_clock.h"
+#include "ui/qt/window_view.h"
+
+namespace app {
+
+int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstShown) {
+    QApplication qapp(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tarnvik"));
+    QApplication::setApplicationName(QStringLiteral("Tarnvik 2"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarnvik 2"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The game ends by its own rules, not when a window happens to be the last one on screen.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ui::qt::QtServices services;
+    auto game = makeGame(services);
+    ui::qt::QtFrontEnd front(*game);
+    ui::qt::RealTimeClock clock(*game);
+    front.setModalListener(&clock);
+    game->setObserver(&front);
+    game->start();
+    if (firstShown) {
+        if (ui::qt::WindowView* view = front.view(QStringLiteral("FrmLogin"))) {
+            firstShown(view);
+        }
+    }
+    const int status = game->ended() ? 0 : QApplication::exec();
+    game->setObserver(nullptr);
+    return status;
+}
+
+}  // namespace app
