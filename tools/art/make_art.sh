@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Redraws the main window's pictures and the beep sound into ui/qt/. Run by hand after changing
+# the drawing, look at the results, and commit them: the game's build only uses the files.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=$(mktemp -d)
+trap 'rm -rf "$build"' EXIT
+
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build"
+QT_QPA_PLATFORM=offscreen "$build/city-art" "$root/ui/qt/images"
+python3 "$here/beep.py" "$root/ui/qt/sounds/beep.wav"
+echo "Wrote ui/qt/images/City1.png, ui/qt/images/City2.png and ui/qt/sounds/beep.wav"
