@@ -76,7 +76,9 @@ void togglePause(Game& g) {
     for (int i = 1; i <= 7; ++i) {
         form.control(QStringLiteral("Command%1").arg(i)).setEnabled(!pausing);
     }
-    form.control("mnuVexa").setEnabled(!pausing);
+    // Resuming follows the installed system at once: enabling the item until the next tick
+    // would let a player boot a system he does not have.
+    form.control("mnuVexa").setEnabled(!pausing && g.globals.OsLevel == 5);
     g.info(pausing ? QStringLiteral("Пауза включена!") : QStringLiteral("Пауза выключена!"));
 }
 

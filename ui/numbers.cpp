@@ -61,6 +61,9 @@ QString numberText(double value) {
         if (text.endsWith(u'.')) {
             text.chop(1);
         }
+        if (text == QStringLiteral("-0")) {
+            return QStringLiteral("0");  // noise just below zero is still zero, not "-0"
+        }
     }
     const QString separator = QLocale().decimalPoint();
     if (separator != QStringLiteral(".")) {
