@@ -1,0 +1,36 @@
+# Everyday commands. Those that build install whatever is missing first, so a fresh Debian 12
+# machine needs nothing but `make run` to play and `make test` to check everything.
+
+.PHONY: run test bench format clean deps
+
+# Play: an optimised build of the game, then the game itself.
+run: deps
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/tarnvik2
+
+# Every test (unit tests and scenarios) built with AddressSanitizer and UBSan, after a check of
+# the set-up script itself.
+test: deps
+	bash scripts/test-install-deps.sh
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+# Benchmarks in a release build; each program under build/bench/bench is run in turn.
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	bash scripts/run-benchmarks.sh build/bench/bench
+
+# Formats every C++ file of the repository with its .clang-format.
+format:
+	bash scripts/install-deps.sh clang-format
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
+
+# Removes what the commands above built (other folders under build/ are left alone).
+clean:
+	rm -rf build/release build/asan build/bench
+
+deps:
+	bash scripts/install-deps.sh
