@@ -2,6 +2,7 @@
 
 #include "probe_window.h"
 #include "support/game_fixture.h"
+#include "ui/property_access.h"
 
 namespace {
 
@@ -29,8 +30,14 @@ TEST(ButtonLook, LeftButtonPressesAndReleases) {
     expectReleased(button);
     ASSERT_TRUE(app.mouseDown(button, ui::MouseButton::Left));
     expectPressed(button);
+    // As scenarios read the pressed look.
+    EXPECT_EQ(ui::readProperty(button, "ForeColor"), "0,128,0");
+    EXPECT_EQ(ui::readProperty(button, "BackColor"), "128,128,128");
+    EXPECT_EQ(ui::readProperty(button, "BorderStyle"), "1");
     app.mouseUp(button, ui::MouseButton::Left);
     expectReleased(button);
+    EXPECT_EQ(ui::readProperty(button, "ForeColor"), "0,192,0");
+    EXPECT_EQ(ui::readProperty(button, "BackColor"), "0,0,0");
 }
 
 TEST(ButtonLook, RightButtonChangesNothing) {
