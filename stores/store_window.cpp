@@ -8,7 +8,7 @@ namespace {
 
 constexpr int Margin = 8;
 constexpr int Gap = 4;
-constexpr int RowHeight = 17;
+constexpr int RowHeight = 16;  // one line of the list font, with a little slack
 constexpr int ButtonHeight = 26;
 
 int listHeight(qsizetype rows) {
