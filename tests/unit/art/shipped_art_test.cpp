@@ -1,5 +1,5 @@
-// The pictures and the beep ship inside the program; these tests read them the way the game
-// does, from the resources, under the names the windows use.
+// The pictures and the beep ship inside every program that links the front end; these tests
+// read them the way the game does, from the resources, under the names the windows use.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -10,16 +10,7 @@
 
 #include "tests/support/game_fixture.h"
 
-// The resources are compiled into a static library, so a program has to pull them in (from the
-// global namespace, where the resource code declares its initialiser).
-static bool linkResources() {
-    Q_INIT_RESOURCE(resources);
-    return true;
-}
-
 namespace {
-
-const bool resourcesLinked = linkResources();
 
 class ShippedArt : public testing_support::GameFixture {
 protected:
@@ -30,7 +21,6 @@ protected:
 };
 
 TEST_F(ShippedArt, MainWindowPicturesFillTheirPictureArea) {
-    ASSERT_TRUE(resourcesLinked);
     for (const QString& image : {QStringLiteral("Image1"), QStringLiteral("Image2")}) {
         const QImage picture = pictureOf(image);
         ASSERT_FALSE(picture.isNull()) << image.toStdString();
@@ -93,7 +83,6 @@ WaveFormat readWave(const QByteArray& bytes) {
 }
 
 TEST(ShippedBeep, IsAShortSoftToneThatStartsAndEndsInSilence) {
-    ASSERT_TRUE(resourcesLinked);
     QFile file(QStringLiteral(":/sounds/beep.wav"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const WaveFormat wave = readWave(file.readAll());
