@@ -13,67 +13,67 @@ namespace stores {
 
 namespace {
 
-enum class Part { Processor, Memory, Modem, Disk, Video };
+enum class Component { Processor, Memory, Modem, Disk, Video };
 
 struct Hardware {
     const char* name;  // as listed, and as shown on the part's label once installed
-    Part part;
+    Component component;
     int level;
     int price;
 };
 
 // Processors are listed best first, the other parts worst first.
 constexpr std::array<Hardware, 17> Catalogue = {{
-    {"Intel Core 2 Duo", Part::Processor, 4, 500},
-    {"Intel Pentium 4", Part::Processor, 3, 300},
-    {"Intel Pentium 3", Part::Processor, 2, 200},
-    {"Intel Pentium 2", Part::Processor, 1, 100},
-    {"DDR16", Part::Memory, 1, 125},
-    {"DDR32", Part::Memory, 2, 155},
-    {"Modem 14 kb/s", Part::Modem, 1, 20},
-    {"Modem 28 kb/s", Part::Modem, 2, 50},
-    {"Modem 56 kb/s", Part::Modem, 3, 100},
-    {"Винчестер 1000 MB", Part::Disk, 1, 100},
-    {"Винчестер 3000 MB", Part::Disk, 2, 300},
-    {"Винчестер 5500 MB", Part::Disk, 3, 500},
-    {"Винчестер 16000 MB", Part::Disk, 4, 800},
-    {"Video 64MB", Part::Video, 1, 20},
-    {"Video 128MB", Part::Video, 2, 50},
-    {"Video 256MB", Part::Video, 3, 100},
-    {"Video 512MB", Part::Video, 4, 150},
+    {"Intel Core 2 Duo", Component::Processor, 4, 500},
+    {"Intel Pentium 4", Component::Processor, 3, 300},
+    {"Intel Pentium 3", Component::Processor, 2, 200},
+    {"Intel Pentium 2", Component::Processor, 1, 100},
+    {"DDR16", Component::Memory, 1, 125},
+    {"DDR32", Component::Memory, 2, 155},
+    {"Modem 14 kb/s", Component::Modem, 1, 20},
+    {"Modem 28 kb/s", Component::Modem, 2, 50},
+    {"Modem 56 kb/s", Component::Modem, 3, 100},
+    {"Винчестер 1000 MB", Component::Disk, 1, 100},
+    {"Винчестер 3000 MB", Component::Disk, 2, 300},
+    {"Винчестер 5500 MB", Component::Disk, 3, 500},
+    {"Винчестер 16000 MB", Component::Disk, 4, 800},
+    {"Video 64MB", Component::Video, 1, 20},
+    {"Video 128MB", Component::Video, 2, 50},
+    {"Video 256MB", Component::Video, 3, 100},
+    {"Video 512MB", Component::Video, 4, 150},
 }};
 
 // The row whose offer names its word with a capital letter.
 constexpr int CapitalWordRow = 7;
 
-struct PartKind {
+struct ComponentTexts {
     const char* label;
     const char* sameRefusal;
     const char* betterRefusal;
 };
 
-const PartKind& kindOf(Part part) {
-    static const std::array<PartKind, 5> kinds = {{
+const ComponentTexts& kindOf(Component component) {
+    static const std::array<ComponentTexts, 5> kinds = {{
         {"LblCPU", "У вас Этот Процессор установлен!", "У вас стоит процессор лучше этого"},
         {"LblRam", "У вас эта Ram установлена!", "У вас стоит Ram лучше этой!"},
         {"LblModem", "У вас этот модем установлен!", "У вас стоит модем лучше этого!"},
         {"LblHD", "У вас этот винчестер установлен!", "У вас стоит винчестер лучше этого!"},
         {"LblVideo", "У вас Эта видео карта установлен!", "У вас стоит видео карта лучше этой"},
     }};
-    return kinds.at(static_cast<std::size_t>(part));
+    return kinds.at(static_cast<std::size_t>(component));
 }
 
-int installedLevel(const game::GameGlobals& v, Part part) {
-    switch (part) {
-        case Part::Processor:
+int installedLevel(const game::GameGlobals& v, Component component) {
+    switch (component) {
+        case Component::Processor:
             return v.CpuLevel;
-        case Part::Memory:
+        case Component::Memory:
             return v.RamLevel;
-        case Part::Modem:
+        case Component::Modem:
             return v.ModemLevel;
-        case Part::Disk:
+        case Component::Disk:
             return game::levelNumber(v.DiskLevel);
-        case Part::Video:
+        case Component::Video:
             return game::levelNumber(v.VideoLevel);
     }
     return 0;
@@ -93,32 +93,32 @@ std::uint8_t modemSpeed(int level) {
     }
 }
 
-void install(game::GameGlobals& v, Part part, int level) {
+void install(game::GameGlobals& v, Component component, int level) {
     const auto byte = static_cast<std::uint8_t>(level);
-    switch (part) {
-        case Part::Processor:
+    switch (component) {
+        case Component::Processor:
             v.CpuLevel = byte;
             break;
-        case Part::Memory:
+        case Component::Memory:
             v.RamLevel = byte;
             break;
-        case Part::Modem:
+        case Component::Modem:
             v.ModemLevel = byte;
             v.ModemSpeed = modemSpeed(level);
             break;
-        case Part::Disk:
+        case Component::Disk:
             v.DiskLevel = QString::number(level);
             break;
-        case Part::Video:
+        case Component::Video:
             v.VideoLevel = QString::number(level);
             break;
     }
 }
 
-int bestLevel(Part part) {
+int bestLevel(Component component) {
     int best = 0;
     for (const Hardware& h : Catalogue) {
-        if (h.part == part && h.level > best) {
+        if (h.component == component && h.level > best) {
             best = h.level;
         }
     }
@@ -159,8 +159,8 @@ void Form2::buy() {
         return;
     }
     const Hardware& item = Catalogue.at(static_cast<std::size_t>(row));
-    const PartKind& kind = kindOf(item.part);
-    const int installed = installedLevel(game_.globals, item.part);
+    const ComponentTexts& kind = kindOf(item.component);
+    const int installed = installedLevel(game_.globals, item.component);
     if (installed == item.level) {
         game_.exclamation(QString::fromUtf8(kind.sameRefusal));
         return;
@@ -177,28 +177,29 @@ void Form2::buy() {
     if (installed >= 1 && !offerBuyBack(row)) {
         return;
     }
-    if (item.part == Part::Disk) {
+    if (item.component == Component::Disk) {
         eraseSoftware();
     }
     awardClimb(game_, installed, item.level);
-    if (item.part == Part::Disk) {
+    if (item.component == Component::Disk) {
         setFreeDisk(game_, game::diskCapacity(item.level));
     }
-    install(game_.globals, item.part, item.level);
+    install(game_.globals, item.component, item.level);
     game_.info(QStringLiteral("Апгрейд совершён!"));
     game_.setCaption(QString::fromUtf8(kind.label), QString::fromUtf8(item.name));
     setMoney(game_, money(game_) - item.price);
 }
 
 bool Form2::offerBuyBack(int row) {
-    const Part part = Catalogue.at(static_cast<std::size_t>(row)).part;
-    const QString label = QString::fromUtf8(kindOf(part).label);
+    const Component component = Catalogue.at(static_cast<std::size_t>(row)).component;
+    const QString label = QString::fromUtf8(kindOf(component).label);
     const QString oldName = game_.caption(label);
     // The best part of a kind is never sold: nothing can replace it.
     int oldRow = -1;
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
         const Hardware& h = Catalogue.at(i);
-        if (h.part == part && h.level < bestLevel(part) && oldName == QString::fromUtf8(h.name)) {
+        if (h.component == component && h.level < bestLevel(component) &&
+            oldName == QString::fromUtf8(h.name)) {
             oldRow = static_cast<int>(i);
             break;
         }
