@@ -26,8 +26,8 @@ AboutWindow::AboutWindow(Game& game, Kind kind)
                  kind == Author ? QStringLiteral("Об авторе") : QStringLiteral("О программе"), 340,
                  200),
       game_(game) {
-    ui::Control& text = addLabel("Label1", kind == Author ? AuthorText : ProgramText,
-                                 {12, 12, 316, 176});
+    ui::Control& text =
+        addLabel("Label1", kind == Author ? AuthorText : ProgramText, {12, 12, 316, 176});
     text.multiLine = true;
     auto closer = [this](ui::MouseButton) { dismiss(); };
     text.onKeyPress = [this](int) { dismiss(); };

@@ -10,7 +10,8 @@
 namespace game {
 
 Game::Game(ui::Services& services) : ui::Application(services) {
-    registerWindow(QStringLiteral("FrmLogin"), [this] { return std::make_unique<FrmLogin>(*this); });
+    registerWindow(QStringLiteral("FrmLogin"),
+                   [this] { return std::make_unique<FrmLogin>(*this); });
     registerWindow(QStringLiteral("Form1"), [this] { return std::make_unique<Form1>(*this); });
     registerWindow(QStringLiteral("frmAuthor"),
                    [this] { return std::make_unique<AboutWindow>(*this, AboutWindow::Author); });

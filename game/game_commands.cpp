@@ -18,10 +18,10 @@ void setFreeDisk(Game& g, int mb) {
 }  // namespace
 
 void startGame(Game& g) {
-    g.info(QStringLiteral(
-        "Вы приехали в чужой город, далеко от родного.\r\n"
-        "Обустроившись на новом месте вы решаетесь изучать компьютерную науку.\r\n"
-        "На этом ваш компьютерный путь начинается."));
+    g.info(
+        QStringLiteral("Вы приехали в чужой город, далеко от родного.\r\n"
+                       "Обустроившись на новом месте вы решаетесь изучать компьютерную науку.\r\n"
+                       "На этом ваш компьютерный путь начинается."));
     g.services().randomize();
     GameGlobals& v = g.globals;
     v.InternetConnected = 0;

@@ -11,8 +11,8 @@ namespace game {
 
 namespace {
 
-using Field = std::variant<std::uint8_t GameGlobals::*, std::int16_t GameGlobals::*,
-                           QString GameGlobals::*>;
+using Field =
+    std::variant<std::uint8_t GameGlobals::*, std::int16_t GameGlobals::*, QString GameGlobals::*>;
 
 struct Named {
     const char* name;

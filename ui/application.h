@@ -72,7 +72,7 @@ public:
     bool mouseDown(Control& control, MouseButton button);
     bool mouseUp(Control& control, MouseButton button);
     bool keyPress(Control& control, int code);
-    bool select(Control& control, int row);  // a click on a row of a list
+    bool select(Control& control, int row);            // a click on a row of a list
     bool edit(Control& control, const QString& text);  // typing into a text or combo box
     bool clickWindow(Window& window);
     bool mouseDownWindow(Window& window, MouseButton button);

@@ -8,7 +8,11 @@
 namespace ui {
 
 Window::Window(Application& app, QString name, QString caption, int width, int height)
-    : app_(app), name_(std::move(name)), caption_(std::move(caption)), width_(width), height_(height) {}
+    : app_(app),
+      name_(std::move(name)),
+      caption_(std::move(caption)),
+      width_(width),
+      height_(height) {}
 
 Window::~Window() = default;
 
