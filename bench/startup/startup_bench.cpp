@@ -1,0 +1,145 @@
+// Start-up time and memory of the game against a minimal Qt Widgets program on the same machine
+// and display. Each program is launched in turn, alternating; the medians are compared.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bench/common/stats.h"
+#include "bench/startup/child_run.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double Budget = 1.5;
+constexpr const char* Usage = "startup_bench [--runs N]  (run under xvfb-run -a, or offscreen)";
+
+struct Program {
+    const char* label;
+    std::string path;
+    std::vector<double> firstPaintMs;
+    std::vector<double> wallMs;
+    std::vector<double> peakRssMb;
+};
+
+fs::path helperFolder() {
+    return fs::read_symlink("/proc/self/exe").parent_path() / "helpers";
+}
+
+// A home of its own for every program run, so the benchmark never touches the player's saves.
+std::map<std::string, std::string> sandbox(const fs::path& home) {
+    return {{"HOME", home.string()},
+            {"XDG_DATA_HOME", (home / "data").string()},
+            {"XDG_CONFIG_HOME", (home / "config").string()},
+            {"XDG_CACHE_HOME", (home / "cache").string()},
+            {"XDG_STATE_HOME", (home / "state").string()},
+            {"XDG_RUNTIME_DIR", (home / "runtime").string()}};
+}
+
+// What a failed run said on stderr (Qt's warnings of a good run are of no interest).
+void showErrors(const fs::path& errors) {
+    if (std::FILE* f = std::fopen(errors.c_str(), "r")) {
+        char line[1024];
+        while (std::fgets(line, sizeof line, f) != nullptr) {
+            std::fprintf(stderr, "  | %s", line);
+        }
+        std::fclose(f);
+    }
+}
+
+bool measure(Program& program, const fs::path& home, bool keep) {
+    const fs::path errors = home / "stderr.txt";
+    const bench::ChildRun run = bench::runChild(program.path, sandbox(home), errors.string());
+    if (!run.ok) {
+        std::fprintf(stderr, "%s (%s): %s\n", program.label, program.path.c_str(),
+                     run.failure.c_str());
+        showErrors(errors);
+        return false;
+    }
+    if (keep) {
+        program.firstPaintMs.push_back(*run.firstPaintMs);
+        program.wallMs.push_back(run.wallMs);
+        program.peakRssMb.push_back(run.peakRssMb);
+    }
+    return true;
+}
+
+std::string display() {
+    if (const char* platform = std::getenv("QT_QPA_PLATFORM")) {
+        return std::string("QT_QPA_PLATFORM=") + platform;
+    }
+    if (const char* x = std::getenv("DISPLAY")) {
+        return std::string("DISPLAY=") + x;
+    }
+    return "no display set";
+}
+
+void printRow(const char* label, double paint, double wall, double rss, const char* unitsFormat) {
+    std::printf(unitsFormat, label, paint, wall, rss);
+}
+
+void printVerdict(const char* what, double ratio) {
+    std::printf("%-14s %.2f x the minimal program   %s (goal below %.1f x)\n", what, ratio,
+                bench::verdict(ratio < Budget), Budget);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bench::onlyOptions(argc, argv, {"--runs"}, Usage);
+    const int runs = static_cast<int>(bench::numberOption(argc, argv, "--runs").value_or(20));
+
+    Program minimal{
+        "minimal Qt window", (helperFolder() / "bench_minimal_window").string(), {}, {}, {}};
+    Program game{"game", (helperFolder() / "bench_game_start").string(), {}, {}, {}};
+
+    std::string homeTemplate = (fs::temp_directory_path() / "tarnvik-bench-XXXXXX").string();
+    if (mkdtemp(homeTemplate.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const fs::path home = homeTemplate;
+    // Qt insists on a private runtime folder.
+    fs::create_directory(home / "runtime");
+    fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+
+    // One run of each first, not counted: it fills the file cache and the font cache of the
+    // temporary home, which a player's machine has long had.
+    bool ok = measure(minimal, home, false) && measure(game, home, false);
+    for (int i = 0; ok && i < runs; ++i) {
+        Program& first = i % 2 == 0 ? minimal : game;
+        Program& second = i % 2 == 0 ? game : minimal;
+        ok = measure(first, home, true) && measure(second, home, true);
+    }
+    // The game makes its folder on start; finding it in the temporary home shows it wrote nowhere
+    // else.
+    const bool sandboxed = fs::exists(home / "data" / "Tarnvik" / "Tarnvik 2");
+    std::error_code ignored;
+    fs::remove_all(home, ignored);
+    if (!ok) {
+        return 1;
+    }
+
+    std::printf("start-up: %d runs of each program, alternating; %s; game folder %s\n", runs,
+                display().c_str(),
+                sandboxed ? "in a temporary home" : "NOT FOUND in the temporary home");
+    std::printf("%-20s %14s %14s %12s\n", "medians", "first window", "spawn to exit", "peak RSS");
+    const double mPaint = bench::median(minimal.firstPaintMs);
+    const double mWall = bench::median(minimal.wallMs);
+    const double mRss = bench::median(minimal.peakRssMb);
+    const double gPaint = bench::median(game.firstPaintMs);
+    const double gWall = bench::median(game.wallMs);
+    const double gRss = bench::median(game.peakRssMb);
+    printRow(minimal.label, mPaint, mWall, mRss, "%-20s %11.1f ms %11.1f ms %9.1f MB\n");
+    printRow(game.label, gPaint, gWall, gRss, "%-20s %11.1f ms %11.1f ms %9.1f MB\n");
+    printRow("game / minimal", gPaint / mPaint, gWall / mWall, gRss / mRss,
+             "%-20s %14.2f %14.2f %12.2f\n");
+    printVerdict("start time", gWall / mWall);
+    printVerdict("first window", gPaint / mPaint);
+    printVerdict("peak memory", gRss / mRss);
+    return 0;
+}
