@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/scripted_services.h"
+#include "ui/window.h"
+
+namespace scenario {
+
+// A step that did not go as the scenario says: "expected <expected>, got <got>".
+struct Problem {
+    QString expected;
+    QString got;
+};
+
+using Outcome = std::optional<Problem>;  // nullopt: done
+
+// How the player's input reaches the game: straight to the window models, or through the real
+// Qt widgets. The runner has already checked that a player could reach the target.
+class Player {
+public:
+    virtual ~Player() = default;
+
+    virtual void start() = 0;
+    virtual Outcome click(ui::Control& control) = 0;
+    virtual Outcome mouseDown(ui::Control& control, ui::MouseButton button) = 0;
+    virtual Outcome mouseUp(ui::Control& control, ui::MouseButton button) = 0;
+    virtual Outcome select(ui::Control& control, int row) = 0;
+    virtual Outcome type(ui::Control& control, const QString& text) = 0;
+    virtual Outcome key(ui::Control& control, int code) = 0;
+    virtual Outcome menu(ui::Control& item) = 0;
+    virtual Outcome close(ui::Window& window) = 0;
+    virtual Outcome clickWindow(ui::Window& window) = 0;
+    // Empty when the picture was saved; otherwise why not (or a note when pictures are not taken).
+    virtual Outcome shot(ui::Window& window, const QString& file) = 0;
+    virtual bool takesPictures() const = 0;
+
+    // What the screen shows for a control's caption or text, if there is a screen.
+    virtual std::optional<QString> shownText(const ui::Control&) const { return std::nullopt; }
+    // A message box is being shown with this answer; whatever the screen showed wrong.
+    virtual std::vector<Problem> messageShown(const ui::ServiceEvent&) { return {}; }
+    // Lets the screen catch up after a step.
+    virtual void settle() {}
+};
+
+}  // namespace scenario
