@@ -127,6 +127,10 @@ struct EndCase {
     int beeps;
 };
 
+void PrintTo(const EndCase& c, std::ostream* os) {
+    *os << c.label << " " << c.value;
+}
+
 class EndConditions : public GameClock, public ::testing::WithParamInterface<EndCase> {};
 
 TEST_P(EndConditions, AreCheckedOnTheNextTick) {

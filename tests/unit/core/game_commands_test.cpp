@@ -220,6 +220,10 @@ struct DiskCase {
     int capacity;
 };
 
+void PrintTo(const DiskCase& c, std::ostream* os) {
+    *os << "disk " << c.level;
+}
+
 class Formatting : public GameCommands, public ::testing::WithParamInterface<DiskCase> {};
 
 TEST_P(Formatting, FreesTheWholeDiskAndRemovesTheSoftware) {

@@ -45,8 +45,7 @@ TEST_F(WindowLifecycle, ReopeningAClosedWindowGivesItsDesignTimeState) {
     EXPECT_EQ(b.control("Timer1").interval(), 100);
     EXPECT_FALSE(b.control("Timer1").enabled());
     EXPECT_FALSE(app.scheduler().nextDue().has_value()) << "the old window's timer still runs";
-    EXPECT_EQ(probe.log,
-              (QStringList{"B.load", "A.load", "A.queryUnload", "A.unload", "A.load"}));
+    EXPECT_EQ(probe.log, (QStringList{"B.load", "A.load", "A.queryUnload", "A.unload", "A.load"}));
 }
 
 TEST_F(WindowLifecycle, CloseRunsQueryUnloadThenUnloadOnceEvenIfAskedAgainInside) {
