@@ -40,7 +40,10 @@ std::pair<QString, int> split(const QString& property) {
     static const QRegularExpression item(QStringLiteral("^Item\\[(\\d+)\\]$"));
     const auto match = item.match(property);
     if (match.hasMatch()) {
-        return {QStringLiteral("Item"), match.captured(1).toInt()};
+        bool ok = false;
+        const int row = match.captured(1).toInt(&ok);
+        // A row too large to count is no row at all, not row 0.
+        return {QStringLiteral("Item"), ok ? row : -1};
     }
     return {property, -1};
 }

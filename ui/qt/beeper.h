@@ -13,6 +13,8 @@ public:
     explicit Beeper(QObject* parent = nullptr);
     void beep();
     int pending() const { return pending_; }
+    // Nothing is playing or waiting to be played.
+    bool idle() const { return pending_ == 0 && !playing_; }
 
 private:
     void playNext();

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTime>
@@ -51,8 +53,21 @@ QString QtServices::gameFolder() {
 }
 
 void QtServices::programEnded() {
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                              Qt::QueuedConnection);
+    // The windows are gone already; the last beeps (a win ends with five) are still heard,
+    // but a sound that never finishes does not keep the program alive.
+    constexpr int MaxWaitMs = 3000;
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [this, poll, waited] {
+        if (beeper_.idle() || waited->elapsed() > MaxWaitMs) {
+            poll->stop();
+            delete waited;
+            poll->deleteLater();
+            QCoreApplication::quit();
+        }
+    });
+    poll->start(20);
 }
 
 }  // namespace ui::qt
