@@ -5,10 +5,13 @@
 
 namespace life {
 
-// Rows of a list box drawn beside the buttons; about this many pixels each at the default font,
-// below a thin border.
-inline constexpr int ListRowHeight = 16;
-inline constexpr int ListBorder = 2;
+// A line of text at the windows' default font (Arial 10) is this many pixels high, in a list
+// row and in a multi-line text box alike.
+inline constexpr int ListRowHeight = 15;
+// The list's one-pixel frame above its first row.
+inline constexpr int ListBorder = 1;
+// A multi-line text box's frame and document margin above its first line.
+inline constexpr int TextBoxInset = 5;
 
 // A list that only shows values (prices, salaries): a click on a row leaves nothing selected.
 inline void makeDisplayOnly(ui::Control& list) {

@@ -21,7 +21,9 @@ constexpr int PriceRows = 9;
 
 constexpr int MaxSatiety = 100;
 
-constexpr int ListTop = 22;  // below the frame's caption
+constexpr int FrameLeft = 8;
+constexpr int FrameTop = 6;
+constexpr int ListTop = FrameTop + 22;  // below the frame's caption
 constexpr int ButtonHeight = 20;
 
 }  // namespace
@@ -29,23 +31,26 @@ constexpr int ButtonHeight = 20;
 FrmMagazine::FrmMagazine(game::Game& game)
     : ui::Window(game, QStringLiteral("FrmMagazine"), QStringLiteral("Магазин"), 248, 236),
       game_(game) {
-    ui::Control& frame = addFrame("Frame1", "Еда", {8, 6, 232, 222});
+    // The meals lie within the frame's border but belong to the window: a list placed in a
+    // frame is drawn with shorter rows on screen, and the prices would drift off their buttons.
+    constexpr int left = FrameLeft + 10;
+    addFrame("Frame1", "Еда", {FrameLeft, FrameTop, 232, 222});
     auto button = [&](const char* name, const char* caption, int row, int factor) {
-        addButton(name, caption, {10, levelWithRow(ListTop, row, ButtonHeight), 130, ButtonHeight},
-                  &frame)
+        addButton(name, caption,
+                  {left, levelWithRow(ListTop, row, ButtonHeight), 130, ButtonHeight})
             .onClick = [this, factor] { buyMeal(factor); };
     };
     button("Command1", "Завтрак", BreakfastRow, Breakfast);
     button("Command2", "Обед", LunchRow, Lunch);
     button("Command3", "Ужин", SupperRow, Supper);
 
-    ui::Control& prices = addList("List1", {}, {150, ListTop, 70, listHeight(PriceRows)}, &frame);
+    ui::Control& prices = addList("List1", {}, {left + 140, ListTop, 70, listHeight(PriceRows)});
     prices.setBackColor(ui::colors::DarkGrey);
     makeDisplayOnly(prices);
 
     const int labelsTop = ListTop + listHeight(PriceRows) + 14;
-    addLabel("Label1", "Сытость:", {10, labelsTop, 80, 20}, &frame);
-    addLabel("Label2", "", {94, labelsTop, 80, 20}, &frame);
+    addLabel("Label1", "Сытость:", {left, labelsTop, 80, 20});
+    addLabel("Label2", "", {left + 84, labelsTop, 80, 20});
 }
 
 void FrmMagazine::load() {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "game/game.h"
+#include "life/display_list.h"
 
 namespace life {
 
@@ -22,13 +23,12 @@ const std::array<Course, 3> Courses = {{
      "Хотите получить высшее образование?", "Теперь у вас высшее образование!"},
 }};
 
-constexpr int TextLineHeight = 16;
 constexpr int TextTop = 10;
-constexpr int TextBorder = 3;
 constexpr int ButtonHeight = 20;
 
 // A course's price every fourth line, level with its button.
 const char* const PriceText = "100\n\n\n\n100\n\n\n\n100\n";
+constexpr int TextLines = 10;
 
 }  // namespace
 
@@ -39,13 +39,13 @@ FrmTeach::FrmTeach(game::Game& game)
     for (std::size_t i = 0; i < Courses.size(); ++i) {
         const int line = 4 * static_cast<int>(i);
         const int y =
-            TextTop + TextBorder + TextLineHeight * line + (TextLineHeight - ButtonHeight) / 2;
+            TextTop + TextBoxInset + ListRowHeight * line + (ListRowHeight - ButtonHeight) / 2;
         const Course& course = Courses[i];
         addButton(course.button, captions[i], {10, y, 170, ButtonHeight}).onClick =
             [this, &course] { study(course); };
     }
-    ui::Control& prices =
-        add("Text1", ui::ControlKind::TextBox, {190, TextTop, 70, 2 * TextBorder + 9 * 16 + 4});
+    ui::Control& prices = add("Text1", ui::ControlKind::TextBox,
+                              {190, TextTop, 70, 2 * TextBoxInset + ListRowHeight * TextLines});
     prices.multiLine = true;
     prices.readOnly = true;
     prices.setBackColor(ui::colors::DarkGrey);
