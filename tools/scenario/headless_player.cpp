@@ -26,13 +26,18 @@ void HeadlessPlayer::start() {
 }
 
 Outcome HeadlessPlayer::click(ui::Control& control) {
+    const WindowWatch watch(game_, control.window());
     if (!game_.mouseDown(control, ui::MouseButton::Left)) {
         return taken(false, nameOf(control));
     }
     // The press may already have closed the window (an About window does): then there is
     // nothing left to release or click, as on screen.
-    game_.mouseUp(control, ui::MouseButton::Left);
-    game_.click(control);
+    if (watch.open()) {
+        game_.mouseUp(control, ui::MouseButton::Left);
+    }
+    if (watch.open()) {
+        game_.click(control);
+    }
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/application.h"
 #include "ui/control.h"
 #include "ui/scripted_services.h"
 #include "ui/window.h"
@@ -18,6 +19,20 @@ struct Problem {
 };
 
 using Outcome = std::optional<Problem>;  // nullopt: done
+
+// Whether a window is still open after an event: a handler may close it, and once the event is
+// over the window and its controls are gone, so they must not be touched again.
+class WindowWatch {
+public:
+    WindowWatch(const ui::Application& app, const ui::Window& window)
+        : app_(app), window_(&window), name_(window.name()) {}
+    bool open() const { return app_.find(name_) == window_; }
+
+private:
+    const ui::Application& app_;
+    const ui::Window* window_;
+    QString name_;
+};
 
 // How the player's input reaches the game: straight to the window models, or through the real
 // Qt widgets. The runner has already checked that a player could reach the target.

@@ -96,6 +96,9 @@ public:
         if (auto problem = widgetOf(control, w)) {
             return problem;
         }
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit()) {
+            w = combo->lineEdit();  // on its text, not on the arrow that drops the list down
+        }
         QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
         return std::nullopt;
     }
@@ -170,13 +173,16 @@ public:
         if (text.isEmpty()) {
             QTest::keyClick(target, Qt::Key_Backspace);
         }
-        for (const char32_t c : text.toUcs4()) {
-            pressKey(target, c);
-            if (!control.window().live()) {
-                break;  // a key handler closed the window
+        // A key handler may close the window, and the control goes with it.
+        const WindowWatch watch(game_, control.window());
+        const QList<uint> codes = text.toUcs4();
+        for (qsizetype i = 0; i < codes.size() && watch.open(); ++i) {
+            if (codes[i] == u'\n' && i > 0 && codes[i - 1] == u'\r') {
+                continue;  // a line break is one Enter
             }
+            pressKey(target, codes[i]);
         }
-        if (control.window().live() && control.text() != text) {
+        if (watch.open() && control.text() != text) {
             return Problem{nameOf(control) + QStringLiteral(" holding ") + quoted(text) +
                                QStringLiteral(" after typing"),
                            quoted(control.text())};

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <exception>
 
 #include "game/game.h"
 #include "game/game_globals.h"
@@ -102,12 +103,14 @@ void Runner::onEvent(const ui::ServiceEvent& event) {
 int Runner::run(const std::vector<Step>& steps) {
     // Line 0 is the program's start: the name window appears as it does for a player.
     line_ = 0;
-    player_.start();
-    player_.settle();
-    finishStep(0, false, {});
+    finishStep(0, false, guarded([this] {
+                   player_.start();
+                   player_.settle();
+                   return std::vector<Problem>{};
+               }));
     for (const Step& step : steps) {
         line_ = step.line;
-        finishStep(step.line, step.isExpect(), execute(step));
+        finishStep(step.line, step.isExpect(), guarded([this, &step] { return execute(step); }));
     }
     if (services_.pendingAnswers() > 0) {
         out_ << QStringLiteral("note: %1 queued answer(s) were never asked for")
@@ -116,6 +119,16 @@ int Runner::run(const std::vector<Step>& steps) {
     }
     out_ << QStringLiteral("scenario: %1 passed, %2 failed").arg(passed_).arg(failed_) << Qt::endl;
     return failed_ > 0 ? 1 : 0;
+}
+
+std::vector<Problem> Runner::guarded(const std::function<std::vector<Problem>()>& step) {
+    // A fault inside the game is that step's failure; the scenario goes on.
+    try {
+        return step();
+    } catch (const std::exception& e) {
+        return {{QStringLiteral("the step to run"),
+                 QStringLiteral("an error in the game: ") + QString::fromLocal8Bit(e.what())}};
+    }
 }
 
 void Runner::finishStep(int line, bool isExpect, std::vector<Problem> problems) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTextStream>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "tools/scenario/player.h"
@@ -29,6 +30,7 @@ public:
 
 private:
     void onEvent(const ui::ServiceEvent& event);
+    std::vector<Problem> guarded(const std::function<std::vector<Problem>()>& step);
     void finishStep(int line, bool isExpect, std::vector<Problem> problems);
 
     std::vector<Problem> execute(const Step& step);
