@@ -32,6 +32,9 @@ public:
     std::optional<QString> shownText(const ui::Control&) const override {
         return QStringLiteral("stale");
     }
+    std::optional<QString> shownTitle(const ui::Window&) const override {
+        return QStringLiteral("old title");
+    }
     std::vector<scenario::Problem> messageShown(const ui::ServiceEvent&) override {
         return {{QStringLiteral("a proper box"), QStringLiteral("a broken one")}};
     }
@@ -75,13 +78,18 @@ TEST_F(RunnerTest, ScreenAndModelMustShowTheSameText) {
     BrokenScreen player(game);
     const int status = run(player,
                            "expect FrmProbe.Label1.Caption shown\n"
-                           "expect FrmProbe.Label1.Visible true\n");
+                           "expect FrmProbe.Label1.Visible true\n"
+                           "expect FrmProbe.Caption Probe\n"
+                           "expect FrmProbe.Enabled true\n");
     EXPECT_EQ(status, 1);
     // The model is right, the screen is not; a property that is no text is not compared.
     EXPECT_TRUE(output.contains(
         "FAIL line 1: expected FrmProbe.Label1 showing \"shown\" on screen, got \"stale\""))
         << output.toStdString();
-    EXPECT_TRUE(output.endsWith("scenario: 1 passed, 1 failed\n")) << output.toStdString();
+    EXPECT_TRUE(output.contains(
+        "FAIL line 3: expected FrmProbe showing \"Probe\" on screen, got \"old title\""))
+        << output.toStdString();
+    EXPECT_TRUE(output.endsWith("scenario: 2 passed, 2 failed\n")) << output.toStdString();
 }
 
 TEST_F(RunnerTest, AMessageBoxShownWronglyFailsTheStepThatShowedIt) {

@@ -56,6 +56,8 @@ public:
 
     // What the screen shows for a control's caption or text, if there is a screen.
     virtual std::optional<QString> shownText(const ui::Control&) const { return std::nullopt; }
+    // What the screen shows as a window's caption (its title bar), if there is a screen.
+    virtual std::optional<QString> shownTitle(const ui::Window&) const { return std::nullopt; }
     // A message box is being shown with this answer; whatever the screen showed wrong.
     virtual std::vector<Problem> messageShown(const ui::ServiceEvent&) { return {}; }
     // Lets the screen catch up after a step.

@@ -260,6 +260,14 @@ public:
         return v->shownText(control.name());
     }
 
+    std::optional<QString> shownTitle(const ui::Window& window) const override {
+        const ui::qt::WindowView* v = front_.view(window.name());
+        if (v == nullptr) {
+            return std::nullopt;
+        }
+        return v->windowTitle();
+    }
+
     std::vector<Problem> messageShown(const ui::ServiceEvent& event) override;
 
     void settle() override {

@@ -13,12 +13,14 @@ std::vector<Problem> Runner::expectValue(const Step& step) {
     const Target& t = step.target;
     const QString expected = t.text() + u' ' + quoted(step.text);
     std::optional<QString> actual;
+    const ui::Window* window = nullptr;
     const ui::Control* control = nullptr;
     if (t.kind == Target::Global) {
         actual = game::readGlobal(game_.globals, t.property);
     } else if (const ui::Window* w = game_.model(t.window); w == nullptr) {
         return {{expected, QStringLiteral("window ") + t.window + QStringLiteral(" is not open")}};
     } else if (t.kind == Target::WindowProperty) {
+        window = w;
         actual = ui::readWindowProperty(*w, t.property);
     } else {
         control = &w->control(t.control);
@@ -33,11 +35,15 @@ std::vector<Problem> Runner::expectValue(const Step& step) {
     }
     // On screen the same text must show, as long as the window is there to be seen.
     const bool text = t.property == u"Caption" || t.property == u"Text";
-    if (control != nullptr && text && game_.find(t.window) != nullptr) {
-        if (const auto shown = player_.shownText(*control); shown && *shown != *actual) {
-            problems.push_back({t.window + u'.' + t.control + QStringLiteral(" showing ") +
-                                    quoted(*actual) + QStringLiteral(" on screen"),
-                                quoted(*shown)});
+    if (text && game_.find(t.window) != nullptr) {
+        const auto shown = control != nullptr  ? player_.shownText(*control)
+                           : window != nullptr ? player_.shownTitle(*window)
+                                               : std::nullopt;
+        if (shown && *shown != *actual) {
+            const QString who = control != nullptr ? t.window + u'.' + t.control : t.window;
+            problems.push_back(
+                {who + QStringLiteral(" showing ") + quoted(*actual) + QStringLiteral(" on screen"),
+                 quoted(*shown)});
         }
     }
     return problems;
