@@ -62,6 +62,9 @@ public:
     virtual std::vector<Problem> messageShown(const ui::ServiceEvent&) { return {}; }
     // Lets the screen catch up after a step.
     virtual void settle() {}
+    // Faults the screen caught in the game's handlers since the last call (the headless player
+    // has none: there a fault reaches the runner directly).
+    virtual std::vector<Problem> takeFaults() { return {}; }
 };
 
 }  // namespace scenario

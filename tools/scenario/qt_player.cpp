@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 #include "game/game.h"
 #include "tools/scenario/quoting.h"
@@ -83,7 +84,13 @@ QString buttonTexts(const QMessageBox& box) {
 
 class QtPlayer : public Player {
 public:
-    explicit QtPlayer(game::Game& game) : game_(game), front_(game) { game_.setObserver(&front_); }
+    explicit QtPlayer(game::Game& game) : game_(game), front_(game) {
+        game_.setObserver(&front_);
+        front_.setFaultHandler([this](const QString& what) {
+            faults_.push_back({QStringLiteral("the step to run"),
+                               QStringLiteral("an error in the game: ") + what});
+        });
+    }
     ~QtPlayer() override {
         settle();
         game_.setObserver(nullptr);
@@ -270,6 +277,8 @@ public:
 
     std::vector<Problem> messageShown(const ui::ServiceEvent& event) override;
 
+    std::vector<Problem> takeFaults() override { return std::exchange(faults_, {}); }
+
     void settle() override {
         QCoreApplication::processEvents();
         // Closed windows leave their views to a deferred delete.
@@ -310,6 +319,7 @@ private:
 
     game::Game& game_;
     ui::qt::QtFrontEnd front_;
+    std::vector<Problem> faults_;
 };
 
 std::vector<Problem> QtPlayer::messageShown(const ui::ServiceEvent& event) {

@@ -136,6 +136,9 @@ void Runner::finishStep(int line, bool isExpect, std::vector<Problem> problems) 
     // comes first, as it happened first.
     problems.insert(problems.begin(), eventProblems_.begin(), eventProblems_.end());
     eventProblems_.clear();
+    for (Problem& p : player_.takeFaults()) {
+        problems.push_back(std::move(p));
+    }
     for (const Problem& p : problems) {
         out_ << QStringLiteral("FAIL line %1: expected %2, got %3").arg(line).arg(p.expected, p.got)
              << Qt::endl;

@@ -26,7 +26,9 @@ WindowView* QtFrontEnd::view(const QString& windowName) const {
 }
 
 void QtFrontEnd::windowOpened(ui::Window& window) {
-    views_[&window] = new WindowView(window);
+    auto* view = new WindowView(window);
+    view->onFault = faultHandler_;
+    views_[&window] = view;
 }
 
 void QtFrontEnd::windowClosed(ui::Window& window) {

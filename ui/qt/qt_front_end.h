@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -23,6 +24,11 @@ public:
     // The view of an open window, or null.
     WindowView* view(const QString& windowName) const;
 
+    // Told of a fault in a handler run for the player's input (see WindowView::onFault).
+    void setFaultHandler(std::function<void(const QString&)> handler) {
+        faultHandler_ = std::move(handler);
+    }
+
     // Told of message boxes opening and closing (the real-time clock stands still meanwhile).
     void setModalListener(ui::AppObserver* listener) { modalListener_ = listener; }
 
@@ -36,6 +42,7 @@ private:
     ui::Application& app_;
     std::map<ui::Window*, WindowView*> views_;
     ui::AppObserver* modalListener_ = nullptr;
+    std::function<void(const QString&)> faultHandler_;
 };
 
 }  // namespace ui::qt

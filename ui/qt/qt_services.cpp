@@ -4,10 +4,10 @@
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTime>
+#include <QTimer>
 #include <chrono>
 
 #include "ui/qt/message_boxes.h"

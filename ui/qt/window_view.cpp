@@ -545,7 +545,11 @@ void WindowView::guarded(const std::function<void()>& forward) {
     try {
         forward();
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "tarnvik2: an event could not be handled: %s\n", e.what());
+        if (onFault) {
+            onFault(QString::fromUtf8(e.what()));
+        } else {
+            std::fprintf(stderr, "tarnvik2: an event could not be handled: %s\n", e.what());
+        }
     }
 }
 
@@ -633,12 +637,15 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (type == QEvent::KeyPress) {
-        const bool editable = control != nullptr && (control->kind() == ui::ControlKind::TextBox ||
-                                                     control->kind() == ui::ControlKind::ComboBox);
-        if (editable) {
+        if (control != nullptr) {
+            // An editable combo box passes on the keys its line edit left (Enter); the line edit
+            // has forwarded them already.
+            if (control->kind() == ui::ControlKind::ComboBox && watched == widgets_[control]) {
+                return false;
+            }
             return forwardKey(control, event);
         }
-        if (watched == this || watched == surface_ || control != nullptr) {
+        if (watched == this || watched == surface_) {
             forwardKey(nullptr, event);
             return true;
         }

@@ -30,6 +30,10 @@ public:
     std::optional<QString> shownText(const QString& controlName) const;
     // The client area (below the menu bar), the surface a player's clicks on the window land on.
     QWidget* surface() const { return surface_; }
+    // Told of a fault in a handler the view ran (a test tool fails its step); without it the
+    // fault is printed and the game goes on.
+    std::function<void(const QString&)> onFault;
+
     // The model is going: from now on the view forwards nothing.
     void detach() { detached_ = true; }
 
