@@ -29,11 +29,13 @@ constexpr int ButtonHeight = 20;
 // A course's price every fourth line, level with its button.
 const char* const PriceText = "100\n\n\n\n100\n\n\n\n100\n";
 constexpr int TextLines = 10;
+// Without a few pixels to spare the last line's leading calls up a scroll bar.
+constexpr int TextSlack = 6;
 
 }  // namespace
 
 FrmTeach::FrmTeach(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmTeach"), QStringLiteral("Обучение"), 270, 176),
+    : ui::Window(game, QStringLiteral("FrmTeach"), QStringLiteral("Обучение"), 270, 186),
       game_(game) {
     const char* const captions[] = {"Вечерняя школа", "Курсы Английского", "Высшее Образование"};
     for (std::size_t i = 0; i < Courses.size(); ++i) {
@@ -44,8 +46,9 @@ FrmTeach::FrmTeach(game::Game& game)
         addButton(course.button, captions[i], {10, y, 170, ButtonHeight}).onClick =
             [this, &course] { study(course); };
     }
-    ui::Control& prices = add("Text1", ui::ControlKind::TextBox,
-                              {190, TextTop, 70, 2 * TextBoxInset + ListRowHeight * TextLines});
+    ui::Control& prices =
+        add("Text1", ui::ControlKind::TextBox,
+            {190, TextTop, 70, 2 * TextBoxInset + ListRowHeight * TextLines + TextSlack});
     prices.multiLine = true;
     prices.readOnly = true;
     prices.setBackColor(ui::colors::DarkGrey);

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 
 #include "life_fixture.h"
@@ -85,6 +86,7 @@ TEST_F(PriceAlignment, CoursePricesStandBesideTheirCourses) {
     auto& v = view("FrmTeach");
     auto* text = qobject_cast<QPlainTextEdit*>(v.widget("Text1"));
     ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->verticalScrollBar()->maximum(), 0) << "the prices must show without scrolling";
     const std::pair<int, const char*> lines[] = {{0, "Command1"}, {4, "Command2"}, {8, "Command3"}};
     for (auto [line, button] : lines) {
         const QTextBlock block = text->document()->findBlockByNumber(line);
