@@ -1,8 +1,9 @@
 #include "life/form4.h"
 
 #include "game/game.h"
-#include "life/display_list.h"
 #include "life/job_ladder.h"
+#include "ui/display_list.h"
+#include "ui/metrics.h"
 
 namespace life {
 
@@ -27,9 +28,10 @@ Form4::Form4(game::Game& game)
         salaries.append(QString::number(job.salary));
     }
     constexpr int top = 8;
-    addList("List1", names, {8, top, 192, listHeight(JobCount)}).setBackColor(ui::colors::DarkGrey);
-    makeDisplayOnly(addList("List2", salaries, {204, top, 64, listHeight(JobCount)}));
-    addButton("Command1", "Устроится на работу", {8, top + listHeight(JobCount) + 10, 260, 24})
+    addList("List1", names, {8, top, 192, ui::listHeight(JobCount)})
+        .setBackColor(ui::colors::DarkGrey);
+    ui::makeDisplayOnly(addList("List2", salaries, {204, top, 64, ui::listHeight(JobCount)}));
+    addButton("Command1", "Устроится на работу", {8, top + ui::listHeight(JobCount) + 10, 260, 24})
         .onClick = [this] { apply(); };
 }
 

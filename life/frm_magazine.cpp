@@ -1,8 +1,9 @@
 #include "life/frm_magazine.h"
 
 #include "game/game.h"
-#include "life/display_list.h"
 #include "life/job_scale.h"
+#include "ui/display_list.h"
+#include "ui/metrics.h"
 #include "ui/numbers.h"
 
 namespace life {
@@ -37,18 +38,19 @@ FrmMagazine::FrmMagazine(game::Game& game)
     addFrame("Frame1", "Еда", {FrameLeft, FrameTop, 232, 222});
     auto button = [&](const char* name, const char* caption, int row, int factor) {
         addButton(name, caption,
-                  {left, levelWithRow(ListTop, row, ButtonHeight), 130, ButtonHeight})
+                  {left, ui::levelWithRow(ListTop, row, ButtonHeight), 130, ButtonHeight})
             .onClick = [this, factor] { buyMeal(factor); };
     };
     button("Command1", "Завтрак", BreakfastRow, Breakfast);
     button("Command2", "Обед", LunchRow, Lunch);
     button("Command3", "Ужин", SupperRow, Supper);
 
-    ui::Control& prices = addList("List1", {}, {left + 140, ListTop, 70, listHeight(PriceRows)});
+    ui::Control& prices =
+        addList("List1", {}, {left + 140, ListTop, 70, ui::listHeight(PriceRows)});
     prices.setBackColor(ui::colors::DarkGrey);
-    makeDisplayOnly(prices);
+    ui::makeDisplayOnly(prices);
 
-    const int labelsTop = ListTop + listHeight(PriceRows) + 14;
+    const int labelsTop = ListTop + ui::listHeight(PriceRows) + 14;
     addLabel("Label1", "Сытость:", {left, labelsTop, 80, 20});
     addLabel("Label2", "", {left + 84, labelsTop, 80, 20});
 }

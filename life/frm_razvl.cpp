@@ -1,8 +1,9 @@
 #include "life/frm_razvl.h"
 
 #include "game/game.h"
-#include "life/display_list.h"
 #include "life/job_scale.h"
+#include "ui/display_list.h"
+#include "ui/metrics.h"
 
 namespace life {
 
@@ -26,21 +27,21 @@ FrmRazvl::FrmRazvl(game::Game& game)
     : ui::Window(game, QStringLiteral("FrmRazvl"), QStringLiteral("Развлечения"), 240, 170),
       game_(game) {
     addButton("Command1", "Пойти в кафе",
-              {10, levelWithRow(ListTop, CafeRow, ButtonHeight), 140, ButtonHeight})
+              {10, ui::levelWithRow(ListTop, CafeRow, ButtonHeight), 140, ButtonHeight})
         .onClick = [this] {
         goOut(Cafe, QStringLiteral("Сходив в кафе, у вас улучшилось настроение!"));
     };
     addButton("Command2", "Пойти в кино",
-              {10, levelWithRow(ListTop, CinemaRow, ButtonHeight), 140, ButtonHeight})
+              {10, ui::levelWithRow(ListTop, CinemaRow, ButtonHeight), 140, ButtonHeight})
         .onClick = [this] {
         goOut(Cinema, QStringLiteral("Посмотрев фильм, у вас улучшилось настроение!"));
     };
 
-    ui::Control& prices = addList("List1", {}, {160, ListTop, 70, listHeight(PriceRows)});
+    ui::Control& prices = addList("List1", {}, {160, ListTop, 70, ui::listHeight(PriceRows)});
     prices.setBackColor(ui::colors::DarkGrey);
-    makeDisplayOnly(prices);
+    ui::makeDisplayOnly(prices);
 
-    const int below = ListTop + listHeight(PriceRows) + 8;
+    const int below = ListTop + ui::listHeight(PriceRows) + 8;
     addLabel("Label1", "Настроение:", {10, below, 90, 20});
     addLabel("Label2", "", {104, below, 80, 20});
     addButton("Command3", "Пойти домой", {10, below + 28, 220, 24}).onClick = [this] { goHome(); };

@@ -3,7 +3,8 @@
 #include <array>
 
 #include "game/game.h"
-#include "life/display_list.h"
+#include "ui/display_list.h"
+#include "ui/metrics.h"
 
 namespace life {
 
@@ -40,15 +41,14 @@ FrmTeach::FrmTeach(game::Game& game)
     const char* const captions[] = {"Вечерняя школа", "Курсы Английского", "Высшее Образование"};
     for (std::size_t i = 0; i < Courses.size(); ++i) {
         const int line = 4 * static_cast<int>(i);
-        const int y =
-            TextTop + TextBoxInset + ListRowHeight * line + (ListRowHeight - ButtonHeight) / 2;
+        const int y = ui::levelWithLine(TextTop, line, ButtonHeight);
         const Course& course = Courses[i];
         addButton(course.button, captions[i], {10, y, 170, ButtonHeight}).onClick =
             [this, &course] { study(course); };
     }
     ui::Control& prices =
         add("Text1", ui::ControlKind::TextBox,
-            {190, TextTop, 70, 2 * TextBoxInset + ListRowHeight * TextLines + TextSlack});
+            {190, TextTop, 70, 2 * ui::TextBoxInset + ui::LineHeight * TextLines + TextSlack});
     prices.multiLine = true;
     prices.readOnly = true;
     prices.setBackColor(ui::colors::DarkGrey);

@@ -1,6 +1,8 @@
 #include "stores/store_window.h"
 
 #include "game/game.h"
+#include "ui/display_list.h"
+#include "ui/metrics.h"
 
 namespace stores {
 
@@ -8,11 +10,10 @@ namespace {
 
 constexpr int Margin = 8;
 constexpr int Gap = 4;
-constexpr int RowHeight = 16;  // one line of the list font, with a little slack
 constexpr int ButtonHeight = 26;
 
 int listHeight(qsizetype rows) {
-    return static_cast<int>(rows) * RowHeight + 4;
+    return ui::listHeight(static_cast<int>(rows));
 }
 
 }  // namespace
@@ -27,7 +28,7 @@ StoreWindow::StoreWindow(game::Game& game, const Look& look, const QStringList& 
     addList("List1", names, {Margin, Margin, look.nameWidth, rowsHeight});
     ui::Control& priceList = addList(
         "List2", prices, {Margin + look.nameWidth + Gap, Margin, look.priceWidth, rowsHeight});
-    priceList.onClick = [&priceList] { priceList.setListIndex(-1); };
+    ui::makeDisplayOnly(priceList);
     listsBottom_ = Margin + rowsHeight;
     addButton("Command1", "Купить", buttonPlace(0));
 }

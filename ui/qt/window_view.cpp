@@ -13,16 +13,20 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <cstdio>
 #include <exception>
 
 #include "ui/application.h"
+#include "ui/metrics.h"
 
 namespace ui::qt {
 
@@ -79,6 +83,23 @@ QPixmap loadPicture(const QString& name) {
         path = QStringLiteral(":/") + path;
     }
     return QPixmap(path);
+}
+
+// Rows of a fixed height, so that a window can stand its buttons level with them.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), ui::LineHeight};
+    }
+};
+
+void holdLineHeight(QTextEdit* edit) {
+    QTextCursor cursor(edit->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setLineHeight(ui::LineHeight, QTextBlockFormat::FixedHeight);
+    cursor.mergeBlockFormat(format);
 }
 
 bool isMouse(QEvent::Type type) {
@@ -172,8 +193,10 @@ QWidget* WindowView::createWidget(ui::Control& c, QWidget* parent) {
         }
         case ui::ControlKind::TextBox:
             if (c.multiLine) {
-                auto* edit = new QPlainTextEdit(parent);
+                auto* edit = new QTextEdit(parent);
+                edit->setAcceptRichText(false);
                 edit->setReadOnly(c.readOnly);
+                edit->document()->setDocumentMargin(ui::TextBoxInset - 1);
                 edit->setFrameStyle(QFrame::Box | QFrame::Plain);
                 widget = edit;
             } else {
@@ -194,6 +217,10 @@ QWidget* WindowView::createWidget(ui::Control& c, QWidget* parent) {
         case ui::ControlKind::ListBox:
         case ui::ControlKind::FileList: {
             auto* list = new QListWidget(parent);
+            list->setItemDelegate(new FixedRowDelegate(list));
+            list->setUniformItemSizes(true);
+            // Focus comes with a click, so a list a window opens with shows no current row.
+            list->setFocusPolicy(Qt::ClickFocus);
             list->setFrameStyle(QFrame::Box | QFrame::Plain);
             list->setSelectionMode(QAbstractItemView::SingleSelection);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -298,8 +325,8 @@ void WindowView::connectEditing(ui::Control& c, QWidget* widget) {
                 model_.app().edit(*control, text);
             }
         });
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        connect(edit, &QPlainTextEdit::textChanged, this, [this, control, edit] {
+    } else if (auto* edit = qobject_cast<QTextEdit*>(widget)) {
+        connect(edit, &QTextEdit::textChanged, this, [this, control, edit] {
             if (!syncing_ && !detached_) {
                 model_.app().edit(*control, edit->toPlainText());
             }
@@ -406,11 +433,12 @@ void WindowView::sync(ui::Control& c, ui::Property property) {
                 if (edit->text() != c.text()) {
                     edit->setText(c.text());
                 }
-            } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+            } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
                 QString shown = c.text();
                 shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
                 if (text->toPlainText() != shown) {
                     text->setPlainText(shown);
+                    holdLineHeight(text);
                 }
             } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
                 if (combo->currentText() != c.text()) {
@@ -518,7 +546,7 @@ std::optional<QString> WindowView::shownText(const QString& controlName) const {
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         return edit->text();
     }
-    if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+    if (auto* text = qobject_cast<QTextEdit*>(w)) {
         return text->toPlainText();
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {

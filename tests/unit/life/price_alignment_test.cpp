@@ -1,6 +1,6 @@
 #include <QApplication>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -84,7 +84,7 @@ TEST_F(PriceAlignment, OutingPricesStandBesideTheirOutings) {
 TEST_F(PriceAlignment, CoursePricesStandBesideTheirCourses) {
     open("FrmTeach");
     auto& v = view("FrmTeach");
-    auto* text = qobject_cast<QPlainTextEdit*>(v.widget("Text1"));
+    auto* text = qobject_cast<QTextEdit*>(v.widget("Text1"));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->verticalScrollBar()->maximum(), 0) << "the prices must show without scrolling";
     const std::pair<int, const char*> lines[] = {{0, "Command1"}, {4, "Command2"}, {8, "Command3"}};
