@@ -7,6 +7,9 @@
 run: deps
 	cmake --preset release
 	cmake --build --preset release
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	    echo "Built build/release/tarnvik2, but there is no display to show it on:" \
+	         "start it from a desktop session." >&2; exit 1; fi
 	./build/release/tarnvik2
 
 # Every test (unit tests and scenarios) built with AddressSanitizer and UBSan, after a check of
