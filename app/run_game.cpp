@@ -28,6 +28,9 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     front.setModalListener(&clock);
     game->setObserver(&front);
     game->start();
+    // The sound system is slow to wake; it does so once the first window is up, long before
+    // the first beep.
+    QTimer::singleShot(500, &qapp, [&services] { services.prepareSound(); });
     if (firstShown) {
         if (ui::qt::WindowView* view = front.view(QStringLiteral("FrmLogin"))) {
             firstShown(view);

@@ -26,8 +26,15 @@ ui::Answer QtServices::messageBox(const QString& text, ui::MessageKind kind, con
     return answerFor(*box, box->clickedButton());
 }
 
+void QtServices::prepareSound() {
+    if (!beeper_) {
+        beeper_ = std::make_unique<Beeper>();
+    }
+}
+
 void QtServices::beep() {
-    beeper_.beep();
+    prepareSound();
+    beeper_->beep();
 }
 
 void QtServices::randomize() {
@@ -60,7 +67,7 @@ void QtServices::programEnded() {
     auto* waited = new QElapsedTimer;
     waited->start();
     QObject::connect(poll, &QTimer::timeout, poll, [this, poll, waited] {
-        if (beeper_.idle() || waited->elapsed() > MaxWaitMs) {
+        if (!beeper_ || beeper_->idle() || waited->elapsed() > MaxWaitMs) {
             poll->stop();
             delete waited;
             poll->deleteLater();

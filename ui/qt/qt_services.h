@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <random>
 
 #include "ui/qt/beeper.h"
@@ -23,8 +24,11 @@ public:
     QString gameFolder() override;
     void programEnded() override;
 
+    // Makes the sound ready before the first beep; until then start-up does without it.
+    void prepareSound();
+
 private:
-    Beeper beeper_;
+    std::unique_ptr<Beeper> beeper_;
     std::mt19937 random_;
     QString folder_;
 };
