@@ -28,7 +28,7 @@ ui::Answer QtServices::messageBox(const QString& text, ui::MessageKind kind, con
 
 void QtServices::prepareSound() {
     if (!beeper_) {
-        beeper_ = std::make_unique<Beeper>();
+        beeper_ = loadSound();
     }
 }
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <random>
 
-#include "ui/qt/beeper.h"
+#include "ui/qt/sound.h"
 #include "ui/services.h"
 
 namespace ui::qt {
@@ -28,7 +28,7 @@ public:
     void prepareSound();
 
 private:
-    std::unique_ptr<Beeper> beeper_;
+    std::unique_ptr<Sound> beeper_;
     std::mt19937 random_;
     QString folder_;
 };
