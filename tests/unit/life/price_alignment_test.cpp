@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QListWidget>
-#include <QTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextEdit>
 
 #include "life_fixture.h"
 #include "ui/qt/window_view.h"
