@@ -16,7 +16,6 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarnvik"));
     QApplication::setApplicationName(QStringLiteral("Tarnvik 2"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarnvik 2"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The game ends by its own rules, not when a window happens to be the last one on screen.
     QApplication::setQuitOnLastWindowClosed(false);
