@@ -47,6 +47,12 @@ void Game::setCaption(const QString& label, const QString& text) {
     form1().control(label).setCaption(text);
 }
 
+void Game::setFreeDisk(int mb) {
+    globals.FreeDiskMb = static_cast<std::int16_t>(mb);
+    setCaption(QStringLiteral("LblHDF"),
+               QString::number(globals.FreeDiskMb) + QStringLiteral(" MB"));
+}
+
 ui::Control& Game::clock() const {
     return form1().control(QStringLiteral("Timer1"));
 }

@@ -30,6 +30,9 @@ public:
     QString caption(const QString& label) const;
     void setCaption(const QString& label, const QString& text);
 
+    // Free disk space is held twice, in FreeDiskMb and as "N MB" on LblHDF; they change together.
+    void setFreeDisk(int mb);
+
     // The game clock (the main window's Timer1).
     ui::Control& clock() const;
 

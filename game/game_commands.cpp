@@ -10,11 +10,6 @@ namespace {
 
 const QString None = QStringLiteral("Нет");
 
-void setFreeDisk(Game& g, int mb) {
-    g.globals.FreeDiskMb = static_cast<std::int16_t>(mb);
-    g.setCaption("LblHDF", QString::number(mb) + QStringLiteral(" MB"));
-}
-
 }  // namespace
 
 void startGame(Game& g) {
@@ -70,7 +65,7 @@ void newGame(Game& g) {
     v.ModemSpeed = 0;
     v.DiskLevel = QStringLiteral("0");
     g.setCaption("LblHD", None);
-    setFreeDisk(g, 0);
+    g.setFreeDisk(0);
     v.Hour = 0;
     v.InternetConnected = 0;
     v.SchoolPoints = 0;
@@ -125,7 +120,7 @@ void formatDisk(Game& g) {
     g.setCaption("LblIB", None);
     // A disk level no store sells (only a damaged save could hold one) keeps its free space.
     if (const int capacity = diskCapacity(level); capacity > 0) {
-        setFreeDisk(g, capacity);
+        g.setFreeDisk(capacity);
     }
     g.form1().control("mnuVexa").setEnabled(false);
 }

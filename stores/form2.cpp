@@ -182,7 +182,7 @@ void Form2::buy() {
     }
     awardClimb(game_, installed, item.level);
     if (item.component == Component::Disk) {
-        setFreeDisk(game_, game::diskCapacity(item.level));
+        game_.setFreeDisk(game::diskCapacity(item.level));
     }
     install(game_.globals, item.component, item.level);
     game_.info(QStringLiteral("Апгрейд совершён!"));

@@ -223,7 +223,7 @@ void Form3::buy() {
     }
     awardClimb(game_, installed, item.level);
     // The replaced program's space is not given back.
-    setFreeDisk(game_, v.FreeDiskMb - item.diskMb);
+    game_.setFreeDisk(v.FreeDiskMb - item.diskMb);
     levelOf(v, item.kind) = static_cast<std::uint8_t>(item.level);
     if (row != ThanksFirstRow) {
         game_.info(success);

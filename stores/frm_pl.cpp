@@ -98,7 +98,7 @@ void FrmPL::buy() {
     }
     awardClimb(game_, installed, level);
     // The replaced language's space is not given back.
-    setFreeDisk(game_, v.FreeDiskMb - diskNeed);
+    game_.setFreeDisk(v.FreeDiskMb - diskNeed);
     v.LanguageLevel = QString::number(level);
     game_.info(QStringLiteral("Язык программирования куплен"));
     game_.setCaption("LblPL", QString::fromUtf8(item.name));

@@ -14,11 +14,6 @@ void awardClimb(game::Game& game, int from, int to) {
     game.setNumber("LblCoint", game.number("LblCoint") + levelPoints(to) - levelPoints(from));
 }
 
-void setFreeDisk(game::Game& game, int mb) {
-    game.globals.FreeDiskMb = static_cast<std::int16_t>(mb);
-    game.setCaption("LblHDF", QString::number(game.globals.FreeDiskMb) + QStringLiteral(" MB"));
-}
-
 double money(const game::Game& game) {
     return game.number("LblMoney");
 }

@@ -16,9 +16,6 @@ int levelPoints(int level);
 // points on LblCoint.
 void awardClimb(game::Game& game, int from, int to);
 
-// Free disk space is held twice, in FreeDiskMb and as "N MB" on LblHDF; they change together.
-void setFreeDisk(game::Game& game, int mb);
-
 // Money is the number on LblMoney.
 double money(const game::Game& game);
 void setMoney(game::Game& game, double rubles);

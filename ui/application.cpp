@@ -125,35 +125,39 @@ Window& Application::show(const QString& name) {
 }
 
 void Application::close(Window& window) {
-    auto it = std::find_if(open_.begin(), open_.end(),
-                           [&window](const auto& w) { return w.get() == &window; });
-    if (it == open_.end() || !window.live()) {
+    if (find(window.name()) != &window || !window.live()) {
         return;
     }
     // Not live from here on: a close requested again from its own handlers is ignored.
     window.setLive(false);
     window.queryUnload();
     window.unload();
-    for (const auto& c : window.controls()) {
-        if (c->kind() == ControlKind::Timer) {
-            scheduler_.remove(*c);
-        }
-    }
-    window.setVisible(false);
-    it = std::find_if(open_.begin(), open_.end(),
-                      [&window](const auto& w) { return w.get() == &window; });
-    std::unique_ptr<Window> owned = std::move(*it);
-    open_.erase(it);
-    if (observer_ != nullptr) {
-        observer_->windowClosed(window);
-    }
-    (window.keepModelWhenClosed ? kept_ : closing_).push_back(std::move(owned));
+    retire(window);
     if (dispatchDepth_ == 0) {
         collectGarbage();
     }
     if (open_.empty() && !ended_) {
         finish();  // the last window is gone
     }
+}
+
+void Application::retire(Window& window) {
+    window.setLive(false);
+    for (const auto& c : window.controls()) {
+        if (c->kind() == ControlKind::Timer) {
+            scheduler_.remove(*c);
+        }
+    }
+    window.setVisible(false);
+    auto it = std::find_if(open_.begin(), open_.end(),
+                           [&window](const auto& w) { return w.get() == &window; });
+    std::unique_ptr<Window> owned = std::move(*it);
+    open_.erase(it);
+    if (observer_ != nullptr) {
+        observer_->windowClosed(window);
+    }
+    // Destroyed once the current event is over, unless its model outlives it.
+    (window.keepModelWhenClosed ? kept_ : closing_).push_back(std::move(owned));
 }
 
 void Application::collectGarbage() {
@@ -181,6 +185,10 @@ void Application::dispatch(const std::function<void()>& handler) {
 
 bool Application::deliverable(const Control& control) const {
     return !ended_ && modalDepth_ == 0 && control.window().live() && control.reachable();
+}
+
+bool Application::reachable(const Window& window) const {
+    return !ended_ && modalDepth_ == 0 && window.live() && window.visible() && window.enabled();
 }
 
 bool Application::click(Control& control) {
@@ -258,7 +266,7 @@ bool Application::edit(Control& control, const QString& text) {
 }
 
 bool Application::clickWindow(Window& window) {
-    if (ended_ || modalDepth_ > 0 || !window.live() || !window.visible() || !window.enabled()) {
+    if (!reachable(window)) {
         return false;
     }
     dispatch([&window] {
@@ -273,7 +281,7 @@ bool Application::clickWindow(Window& window) {
 }
 
 bool Application::mouseDownWindow(Window& window, MouseButton button) {
-    if (ended_ || modalDepth_ > 0 || !window.live() || !window.visible() || !window.enabled()) {
+    if (!reachable(window)) {
         return false;
     }
     dispatch([&window, button] {
@@ -285,7 +293,7 @@ bool Application::mouseDownWindow(Window& window, MouseButton button) {
 }
 
 bool Application::keyPressWindow(Window& window, int code) {
-    if (ended_ || modalDepth_ > 0 || !window.live() || !window.visible() || !window.enabled()) {
+    if (!reachable(window)) {
         return false;
     }
     dispatch([&window, code] {
@@ -340,19 +348,7 @@ void Application::endProgram() {
 void Application::finish() {
     ended_ = true;
     while (!open_.empty()) {
-        std::unique_ptr<Window> window = std::move(open_.back());
-        open_.pop_back();
-        window->setLive(false);
-        for (const auto& c : window->controls()) {
-            if (c->kind() == ControlKind::Timer) {
-                scheduler_.remove(*c);
-            }
-        }
-        window->setVisible(false);
-        if (observer_ != nullptr) {
-            observer_->windowClosed(*window);
-        }
-        (window->keepModelWhenClosed ? kept_ : closing_).push_back(std::move(window));
+        retire(*open_.back());
     }
     if (dispatchDepth_ == 0) {
         collectGarbage();

@@ -98,6 +98,9 @@ public:
 
 private:
     bool deliverable(const Control& control) const;
+    bool reachable(const Window& window) const;
+    // Takes an open window off the screen and the clock and out of the open windows.
+    void retire(Window& window);
     void tick(Control& timer);
     void finish();
     void collectGarbage();
