@@ -1,7 +1,7 @@
 # Everyday commands. Those that build install whatever is missing first, so a fresh Debian 12
 # machine needs nothing but `make run` to play and `make test` to check everything.
 
-.PHONY: run test bench format clean deps
+.PHONY: run test bench fuzz format clean deps
 
 # Play: an optimised build of the game, then the game itself.
 run: deps
@@ -26,6 +26,15 @@ bench: deps
 	cmake --build --preset bench
 	bash scripts/run-benchmarks.sh build/bench/bench
 
+# Every fuzz target as a libFuzzer program (clang, ASan and UBSan), run for FUZZ_RUNS inputs each
+# (10 million unless given, e.g. `make fuzz FUZZ_RUNS=100000`).
+FUZZ_RUNS ?= 10000000
+fuzz: deps
+	bash scripts/install-deps.sh clang libclang-rt-14-dev
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	bash scripts/run-fuzzers.sh build/fuzz $(FUZZ_RUNS)
+
 # Formats every C++ file of the repository with its .clang-format.
 format:
 	bash scripts/install-deps.sh clang-format
@@ -33,7 +42,7 @@ format:
 
 # Removes what the commands above built (other folders under build/ are left alone).
 clean:
-	rm -rf build/release build/asan build/bench
+	rm -rf build/release build/asan build/bench build/fuzz
 
 deps:
 	bash scripts/install-deps.sh
