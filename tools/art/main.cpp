@@ -1,9 +1,31 @@
-// Writes the two pictures of the main window, City1.png and City2.png, into a folder.
+// Writes the game's pictures into the front end's folder (ui/qt/): every artwork below under
+// its path there. A new picture is one drawing function and one line in the table.
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QTextStream>
+#include <functional>
+#include <vector>
 
 #include "city_scene.h"
+
+namespace {
+
+struct Artwork {
+    const char* path;  // relative to the output folder
+    std::function<QImage()> draw;
+};
+
+const std::vector<Artwork>& artworks() {
+    static const std::vector<Artwork> all = {
+        {"images/City1.png", [] { return art::drawCity(0); }},
+        {"images/City2.png", [] { return art::drawCity(1); }},
+    };
+    return all;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
@@ -18,9 +40,9 @@ int main(int argc, char* argv[]) {
         err << "no such folder: " << args[1] << "\n";
         return 1;
     }
-    for (int frame = 0; frame < 2; ++frame) {
-        const QString path = folder.filePath(QStringLiteral("City%1.png").arg(frame + 1));
-        if (!art::drawCity(frame).save(path, "PNG")) {
+    for (const Artwork& artwork : artworks()) {
+        const QString path = folder.filePath(QString::fromUtf8(artwork.path));
+        if (!QDir().mkpath(QFileInfo(path).path()) || !artwork.draw().save(path, "PNG")) {
             err << "cannot write " << path << "\n";
             return 1;
         }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Redraws the main window's pictures and the beep sound into ui/qt/. Run by hand after changing
+# Redraws the game's pictures and the beep sound into ui/qt/. Run by hand after changing
 # the drawing, look at the results, and commit them: the game's build only uses the files.
 set -euo pipefail
 
@@ -10,6 +10,6 @@ trap 'rm -rf "$build"' EXIT
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build"
-QT_QPA_PLATFORM=offscreen "$build/city-art" "$root/ui/qt/images"
+QT_QPA_PLATFORM=offscreen "$build/city-art" "$root/ui/qt"
 python3 "$here/beep.py" "$root/ui/qt/sounds/beep.wav"
-echo "Wrote ui/qt/images/City1.png, ui/qt/images/City2.png and ui/qt/sounds/beep.wav"
+echo "Wrote the pictures under ui/qt/ and ui/qt/sounds/beep.wav"
