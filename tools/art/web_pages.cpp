@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <initializer_list>
 
 #include "neon_sign.h"
 
@@ -19,6 +20,16 @@ QImage canvas(int width, int height, const QColor& fill) {
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(fill);
     return image;
+}
+
+// A closed outline through the points in order.
+QPainterPath outline(std::initializer_list<QPointF> points) {
+    QPainterPath path(*points.begin());
+    for (auto it = points.begin() + 1; it != points.end(); ++it) {
+        path.lineTo(*it);
+    }
+    path.closeSubpath();
+    return path;
 }
 
 QFont sans(int pixels, bool bold) {
@@ -150,25 +161,10 @@ QImage drawMissingPage() {
     p.setRenderHint(QPainter::Antialiasing);
 
     // A sheet with a folded corner, torn in two; its lines of text stop at the tear.
-    QPainterPath left;
-    left.moveTo(14, 8);
-    left.lineTo(42, 8);
-    left.lineTo(37, 28);
-    left.lineTo(45, 46);
-    left.lineTo(35, 64);
-    left.lineTo(41, 84);
-    left.lineTo(14, 84);
-    left.closeSubpath();
-    QPainterPath right;
-    right.moveTo(47, 8);
-    right.lineTo(62, 8);
-    right.lineTo(76, 22);
-    right.lineTo(76, 84);
-    right.lineTo(47, 84);
-    right.lineTo(41, 64);
-    right.lineTo(51, 46);
-    right.lineTo(43, 28);
-    right.closeSubpath();
+    const QPainterPath left =
+        outline({{14, 8}, {42, 8}, {37, 28}, {45, 46}, {35, 64}, {41, 84}, {14, 84}});
+    const QPainterPath right =
+        outline({{47, 8}, {62, 8}, {76, 22}, {76, 84}, {47, 84}, {41, 64}, {51, 46}, {43, 28}});
     p.setPen(QPen(QColor(0, 110, 0), 1.5));
     p.setBrush(QColor(200, 236, 200));
     p.drawPath(left);
@@ -176,13 +172,8 @@ QImage drawMissingPage() {
     p.translate(5, 3);
     p.rotate(4);
     p.drawPath(right);
-    QPainterPath fold;
-    fold.moveTo(62, 8);
-    fold.lineTo(62, 22);
-    fold.lineTo(76, 22);
-    fold.closeSubpath();
     p.setBrush(QColor(150, 200, 150));
-    p.drawPath(fold);
+    p.drawPath(outline({{62, 8}, {62, 22}, {76, 22}}));
     p.setPen(QPen(QColor(0, 120, 0), 2));
     for (int y = 32; y <= 60; y += 7) {
         p.drawLine(52, y, 68, y);
@@ -212,15 +203,8 @@ QImage drawDownloadIcon() {
     p.setRenderHint(QPainter::Antialiasing);
 
     // An arrow coming down into a tray.
-    QPainterPath arrow;
-    arrow.moveTo(19, 4);
-    arrow.lineTo(29, 4);
-    arrow.lineTo(29, 20);
-    arrow.lineTo(37, 20);
-    arrow.lineTo(24, 33);
-    arrow.lineTo(11, 20);
-    arrow.lineTo(19, 20);
-    arrow.closeSubpath();
+    const QPainterPath arrow =
+        outline({{19, 4}, {29, 4}, {29, 20}, {37, 20}, {24, 33}, {11, 20}, {19, 20}});
     QLinearGradient fill(0, 4, 0, 33);
     fill.setColorAt(0, QColor(120, 240, 120));
     fill.setColorAt(1, QColor(0, 150, 0));
