@@ -29,6 +29,15 @@ protected:
         click("FrmDL", "Command1");
         downloadTicks(seconds);
     }
+    // All of the file has come; only the next second completes it.
+    void expectCompletionNext() {
+        EXPECT_EQ(received(), "2000 MB из 2000 MB");
+        expectQuiet();
+        downloadTicks(1);
+        expectMessage(MessageKind::Information, "Файл Vexa.rar загружен!");
+        expectQuiet();
+        EXPECT_FALSE(downloading());
+    }
 };
 
 TEST_F(Downloads, TheWindowNamesTheFileAndWaitsForSave) {
@@ -56,12 +65,7 @@ TEST_F(Downloads, WithTwentyTheCountGoesUpByTwentyAndTheHundredAndFirstSecondCom
         downloadTicks(1);
         ASSERT_EQ(globals().DownloadDone, 20 * second);
     }
-    EXPECT_EQ(received(), "2000 MB из 2000 MB");
-    expectQuiet();
-    downloadTicks(1);
-    expectMessage(MessageKind::Information, "Файл Vexa.rar загружен!");
-    expectQuiet();
-    EXPECT_FALSE(downloading());
+    expectCompletionNext();
 }
 
 TEST_F(Downloads, CompletionInstallsTheSystemChargesARubleAMegabyteAndTakesTheSpace) {
@@ -121,10 +125,7 @@ class DownloadSpeeds : public Downloads, public ::testing::WithParamInterface<Mo
 TEST_P(DownloadSpeeds, EachModemCompletesTheSecondAfterTheLastMegabyte) {
     globals().ModemSpeed = static_cast<std::uint8_t>(GetParam().speed);
     receive(GetParam().seconds);
-    EXPECT_EQ(received(), "2000 MB из 2000 MB");
-    expectQuiet();
-    downloadTicks(1);
-    expectMessage(MessageKind::Information, "Файл Vexa.rar загружен!");
+    expectCompletionNext();
     EXPECT_EQ(globals().OsLevel, 5);
 }
 
@@ -164,9 +165,7 @@ TEST_F(Downloads, TheCloseBoxKeepsTheCountAndTheNextDownloadGoesOnFromIt) {
     EXPECT_EQ(control("FrmDL", "ProgressBar1").value(), 200);
     EXPECT_TRUE(control("FrmDL", "Command1").enabled());
     receive(90);
-    EXPECT_EQ(received(), "2000 MB из 2000 MB");
-    downloadTicks(1);
-    expectMessage(MessageKind::Information, "Файл Vexa.rar загружен!");
+    expectCompletionNext();
 }
 
 TEST_F(Downloads, SpaceGoneBeforeTheEndInstallsChargesAndTakesNothing) {
@@ -200,9 +199,7 @@ TEST_F(Downloads, AFasterModemBoughtHalfWayStillLandsOnTheLastMegabyte) {
     downloadTicks(99);
     EXPECT_EQ(globals().DownloadDone, 1995);
     downloadTicks(1);
-    EXPECT_EQ(received(), "2000 MB из 2000 MB");
-    downloadTicks(1);
-    expectMessage(MessageKind::Information, "Файл Vexa.rar загружен!");
+    expectCompletionNext();
 }
 
 TEST_F(Downloads, TheBrowserMayCloseWhileTheDownloadGoesOn) {

@@ -3,54 +3,26 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
-#include "ui/qt/window_view.h"
+#include "support/widget_fixture.h"
 #include "web_fixture.h"
 
 namespace web_tests {
 namespace {
 
 // The web windows as a player sees them: the real widgets, with the fonts the game uses.
-class WebView : public WebFixture {
+class WebView : public testing_support::WithWidgets<WebFixture> {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "tests_web";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    static void TearDownTestSuite() {
-        delete app_;
-        app_ = nullptr;
-    }
     void SetUp() override {
-        WebFixture::SetUp();
+        WithWidgets::SetUp();
         equip();
         openBrowser();
     }
-    void TearDown() override {
-        views_.clear();
-        WebFixture::TearDown();
-    }
 
-    ui::qt::WindowView& view(const QString& windowName) {
-        auto& v = views_.emplace_back(std::make_unique<ui::qt::WindowView>(window(windowName)));
-        v->show();
-        QApplication::processEvents();
-        return *v;
-    }
-    // The control a click in the middle of this one would land on.
+    // The control a click in the middle of this one would land on; a part of a compound
+    // widget (a text box's viewport) counts as its control.
     static QString topmostAt(ui::qt::WindowView& v, const char* controlName) {
         QWidget* w = v.widget(controlName);
-        const QPoint centre = w->mapTo(v.surface(), w->rect().center());
-        QWidget* hit = v.surface()->childAt(centre);
-        for (const auto& c : v.model().controls()) {
-            for (QWidget* up = hit; up != nullptr; up = up->parentWidget()) {
-                if (v.widget(c->name()) == up && up == hit) {
-                    return c->name();
-                }
-            }
-        }
-        // A part of a compound widget (a text box's viewport): name its owner.
+        QWidget* hit = v.surface()->childAt(w->mapTo(v.surface(), w->rect().center()));
         for (QWidget* up = hit; up != nullptr; up = up->parentWidget()) {
             for (const auto& c : v.model().controls()) {
                 if (v.widget(c->name()) == up) {
@@ -77,9 +49,6 @@ protected:
             }
         }
     }
-
-    static inline QApplication* app_ = nullptr;
-    std::vector<std::unique_ptr<ui::qt::WindowView>> views_;
 };
 
 TEST_F(WebView, EachPageCoversThePagesBeneathIt) {
