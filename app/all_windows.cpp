@@ -2,6 +2,7 @@
 
 #include "life/life_windows.h"
 #include "stores/store_windows.h"
+#include "web/web_windows.h"
 
 namespace app {
 
@@ -9,6 +10,7 @@ std::unique_ptr<game::Game> makeGame(ui::Services& services) {
     auto game = std::make_unique<game::Game>(services);
     life::registerLifeWindows(*game);
     stores::registerStoreWindows(*game);
+    web::registerWebWindows(*game);
     return game;
 }
 

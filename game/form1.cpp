@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/game_commands.h"
+#include "game/internet_button.h"
 
 namespace game {
 
@@ -143,6 +144,7 @@ void Form1::connectHandlers() {
     control("Command1").onClick = [&g] { g.openActivity(QStringLiteral("Form2")); };
     control("Command2").onClick = [&g] { g.openActivity(QStringLiteral("Form3")); };
     control("Command3").onClick = [&g] { g.openActivity(QStringLiteral("Form4")); };
+    control("Command4").onClick = [&g] { pressInternetButton(g); };
     control("Command5").onClick = [&g] { g.openActivity(QStringLiteral("FrmRazvl")); };
     control("Command6").onClick = [&g] { g.openActivity(QStringLiteral("FrmMagazine")); };
     control("Command7").onClick = [&g] { g.openActivity(QStringLiteral("FrmTeach")); };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "city_scene.h"
+#include "web_pages.h"
 
 namespace {
 
@@ -21,6 +22,10 @@ const std::vector<Artwork>& artworks() {
     static const std::vector<Artwork> all = {
         {"images/City1.png", [] { return art::drawCity(0); }},
         {"images/City2.png", [] { return art::drawCity(1); }},
+        {"images/web/TarnvikSite.png", art::drawSiteBanner},
+        {"images/web/VexaBox.png", art::drawVexaOffer},
+        {"images/web/NoPage.png", art::drawMissingPage},
+        {"images/web/Download.png", art::drawDownloadIcon},
     };
     return all;
 }

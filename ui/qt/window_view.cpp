@@ -124,6 +124,10 @@ WindowView::~WindowView() {
             c->setObserver(nullptr);
         }
     }
+    // Hiding takes the keyboard focus away, and an editable combo box answers that with a
+    // signal: it must come while this view still exists, and go nowhere.
+    detached_ = true;
+    hide();
 }
 
 void WindowView::build() {

@@ -5,39 +5,15 @@
 #include <QTextEdit>
 
 #include "life_fixture.h"
-#include "ui/qt/window_view.h"
+#include "support/widget_fixture.h"
 
 namespace life_tests {
 namespace {
 
 // The price columns are measured on the real widgets, with the font the windows use: a price
 // must stand level with its button on screen, not just in the arithmetic of the layout.
-class PriceAlignment : public LifeFixture {
+class PriceAlignment : public testing_support::WithWidgets<LifeFixture> {
 protected:
-    // The widgets need an application object; it goes with the suite, so that Qt's own
-    // caches go with it.
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "tests_life";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    static void TearDownTestSuite() {
-        delete app_;
-        app_ = nullptr;
-    }
-    void TearDown() override {
-        view_.reset();
-        LifeFixture::TearDown();
-    }
-
-    // Builds the on-screen view of an open window.
-    ui::qt::WindowView& view(const QString& windowName) {
-        view_ = std::make_unique<ui::qt::WindowView>(window(windowName));
-        view_->show();
-        QApplication::processEvents();
-        return *view_;
-    }
     // The vertical band of a list row or a text line, and the middle of a widget, in the
     // coordinates of the window's surface.
     static std::pair<int, int> band(QRect inViewport, QWidget* viewport, QWidget* surface) {
@@ -61,9 +37,6 @@ protected:
         EXPECT_LE(r.bottom(), w->viewport()->height()) << list << " row " << row;
         expectLevel(v, button, band(r, w->viewport(), v.surface()));
     }
-
-    static inline QApplication* app_ = nullptr;
-    std::unique_ptr<ui::qt::WindowView> view_;
 };
 
 TEST_F(PriceAlignment, MealPricesStandBesideTheirMeals) {
