@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/all_windows.h"
+#include "ui/qt/game_icon.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/qt_services.h"
 #include "ui/qt/real_time_clock.h"
@@ -30,6 +31,7 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     // The sound system is slow to wake; it does so once the first window is up, long before
     // the first beep.
     QTimer::singleShot(500, &qapp, [&services] { services.prepareSound(); });
+    ui::qt::showGameIconAfterFirstPaint(front.view(QStringLiteral("FrmLogin")));
     if (firstShown) {
         if (ui::qt::WindowView* view = front.view(QStringLiteral("FrmLogin"))) {
             firstShown(view);
