@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/all_windows.h"
+#include "app/command_line.h"
 #include "ui/qt/game_icon.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/qt_services.h"
@@ -15,6 +16,9 @@ namespace app {
 
 int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstShown) {
     QApplication qapp(argc, argv);
+    if (const std::optional<int> status = refuseUnknownArguments(QApplication::arguments())) {
+        return *status;
+    }
     QApplication::setOrganizationName(QStringLiteral("Tarnvik"));
     QApplication::setApplicationName(QStringLiteral("Tarnvik 2"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
