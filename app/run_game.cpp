@@ -21,6 +21,8 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     }
     QApplication::setOrganizationName(QStringLiteral("Tarnvik"));
     QApplication::setApplicationName(QStringLiteral("Tarnvik 2"));
+    // The name of the menu entry, by which the desktop ties the windows to it and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(TARNVIK_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The game ends by its own rules, not when a window happens to be the last one on screen.
     QApplication::setQuitOnLastWindowClosed(false);
