@@ -1,7 +1,7 @@
 # Everyday commands. Those that build install whatever is missing first, so a fresh Debian 12
 # machine needs nothing but `make run` to play and `make test` to check everything.
 
-.PHONY: run test bench fuzz format clean deps
+.PHONY: run test bench fuzz package format clean deps
 
 # Play: an optimised build of the game, then the game itself.
 run: deps
@@ -35,6 +35,20 @@ fuzz: deps
 	cmake --build --preset fuzz
 	bash scripts/run-fuzzers.sh build/fuzz $(FUZZ_RUNS)
 
+# The game as a Debian package, build/package/tarnvik2_VERSION_ARCH.deb, built with Debian's
+# compiler and linker flags (hardening included) and checked by lintian. dpkg-dev works out the
+# dependencies, file lets CPack find the programs among the files.
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package: deps
+	bash scripts/install-deps.sh dpkg-dev file lintian
+	rm -f build/package/tarnvik2_*.deb
+	cmake --preset package \
+	    -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)" \
+	    -DCMAKE_MODULE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
+	cmake --build --preset package --target package
+	lintian --fail-on error --display-info build/package/tarnvik2_*.deb
+
 # Formats every C++ file of the repository with its .clang-format.
 format:
 	bash scripts/install-deps.sh clang-format
@@ -42,7 +56,7 @@ format:
 
 # Removes what the commands above built (other folders under build/ are left alone).
 clean:
-	rm -rf build/release build/asan build/bench build/fuzz
+	rm -rf build/release build/asan build/bench build/fuzz build/package
 
 deps:
 	bash scripts/install-deps.sh

@@ -5,6 +5,8 @@
 #include <QTimer>
 
 #include "app/all_windows.h"
+#include "app/command_line.h"
+#include "ui/qt/game_icon.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/qt_services.h"
 #include "ui/qt/real_time_clock.h"
@@ -14,8 +16,13 @@ namespace app {
 
 int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstShown) {
     QApplication qapp(argc, argv);
+    if (const std::optional<int> status = refuseUnknownArguments(QApplication::arguments())) {
+        return *status;
+    }
     QApplication::setOrganizationName(QStringLiteral("Tarnvik"));
     QApplication::setApplicationName(QStringLiteral("Tarnvik 2"));
+    // The name of the menu entry, by which the desktop ties the windows to it and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(TARNVIK_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The game ends by its own rules, not when a window happens to be the last one on screen.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -30,6 +37,7 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     // The sound system is slow to wake; it does so once the first window is up, long before
     // the first beep.
     QTimer::singleShot(500, &qapp, [&services] { services.prepareSound(); });
+    ui::qt::showGameIconAfterFirstPaint(front.view(QStringLiteral("FrmLogin")));
     if (firstShown) {
         if (ui::qt::WindowView* view = front.view(QStringLiteral("FrmLogin"))) {
             firstShown(view);

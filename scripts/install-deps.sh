@@ -13,6 +13,8 @@ packages=(
     fonts-liberation
     # A virtual screen for looking at the real windows on a machine without a display.
     xvfb xauth
+    # The validators of the installed menu entry and software-centre metadata.
+    desktop-file-utils appstream
     "$@"
 )
 

@@ -1,33 +1,61 @@
 // Writes the game's pictures into the front end's folder (ui/qt/): every artwork below under
 // its path there. A new picture is one drawing function and one line in the table.
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <QTextStream>
 #include <functional>
 #include <vector>
 
 #include "city_scene.h"
+#include "game_icon.h"
 #include "web_pages.h"
 
 namespace {
 
+QByteArray png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 struct Artwork {
-    const char* path;  // relative to the output folder
-    std::function<QImage()> draw;
+    const char* path;                    // relative to the output folder
+    std::function<QByteArray()> encode;  // the file's contents
 };
 
 const std::vector<Artwork>& artworks() {
     static const std::vector<Artwork> all = {
-        {"images/City1.png", [] { return art::drawCity(0); }},
-        {"images/City2.png", [] { return art::drawCity(1); }},
-        {"images/web/TarnvikSite.png", art::drawSiteBanner},
-        {"images/web/VexaBox.png", art::drawVexaOffer},
-        {"images/web/NoPage.png", art::drawMissingPage},
-        {"images/web/Download.png", art::drawDownloadIcon},
+        {"images/City1.png", [] { return png(art::drawCity(0)); }},
+        {"images/City2.png", [] { return png(art::drawCity(1)); }},
+        {"icons/tarnvik2.svg", [] { return art::drawGameIconSvg(); }},
+        {"icons/tarnvik2-16.png", [] { return png(art::drawGameIcon(16)); }},
+        {"icons/tarnvik2-24.png", [] { return png(art::drawGameIcon(24)); }},
+        {"icons/tarnvik2-32.png", [] { return png(art::drawGameIcon(32)); }},
+        {"icons/tarnvik2-48.png", [] { return png(art::drawGameIcon(48)); }},
+        {"icons/tarnvik2-64.png", [] { return png(art::drawGameIcon(64)); }},
+        {"icons/tarnvik2-128.png", [] { return png(art::drawGameIcon(128)); }},
+        {"icons/tarnvik2-256.png", [] { return png(art::drawGameIcon(256)); }},
+        {"images/web/TarnvikSite.png", [] { return png(art::drawSiteBanner()); }},
+        {"images/web/VexaBox.png", [] { return png(art::drawVexaOffer()); }},
+        {"images/web/NoPage.png", [] { return png(art::drawMissingPage()); }},
+        {"images/web/Download.png", [] { return png(art::drawDownloadIcon()); }},
     };
     return all;
+}
+
+bool write(const QString& path, const QByteArray& contents) {
+    if (contents.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) {
+        return false;
+    }
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
+           file.commit();
 }
 
 }  // namespace
@@ -47,7 +75,7 @@ int main(int argc, char* argv[]) {
     }
     for (const Artwork& artwork : artworks()) {
         const QString path = folder.filePath(QString::fromUtf8(artwork.path));
-        if (!QDir().mkpath(QFileInfo(path).path()) || !artwork.draw().save(path, "PNG")) {
+        if (!write(path, artwork.encode())) {
             err << "cannot write " << path << "\n";
             return 1;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 namespace ui::qt {
@@ -14,11 +15,20 @@ public:
     virtual bool idle() const = 0;
 };
 
-// The sound module beside the program; without it (or without an audio device) the game runs
-// on silently.
-std::unique_ptr<Sound> loadSound();
-
 }  // namespace ui::qt
 
 // The module's one entry point.
 extern "C" using TarnvikMakeSound = ui::qt::Sound * (*)();
+
+namespace ui::qt {
+
+// The entry point of the sound module of a program in `programFolder`: beside the program (the
+// build folder) or in the game's library folder of an install, found from the program's folder
+// so that any install prefix works. Null, with the reasons in `error`, when neither loads.
+TarnvikMakeSound findSoundModule(const QString& programFolder, QString& error);
+
+// The sound module of this program; without it (or without an audio device) the game runs on
+// silently.
+std::unique_ptr<Sound> loadSound();
+
+}  // namespace ui::qt

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QStringList>
 #include <cstdio>
 
 #include "ui/qt/sound.h"
@@ -16,14 +17,31 @@ public:
 
 }  // namespace
 
+TarnvikMakeSound findSoundModule(const QString& programFolder, QString& error) {
+    const QString folders[] = {
+        programFolder,
+        programFolder + QStringLiteral("/" TARNVIK_SOUND_FOLDER_FROM_PROGRAM),
+    };
+    QStringList errors;
+    for (const QString& folder : folders) {
+        // The module stays loaded for the rest of the run.
+        QLibrary module(folder + QStringLiteral("/tarnvik_sound"));
+        if (auto make = reinterpret_cast<TarnvikMakeSound>(module.resolve("tarnvik_make_sound"))) {
+            return make;
+        }
+        errors << module.errorString();
+    }
+    error = errors.join(QStringLiteral("; "));
+    return nullptr;
+}
+
 std::unique_ptr<Sound> loadSound() {
-    QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/tarnvik_sound"));
-    auto make = reinterpret_cast<TarnvikMakeSound>(module.resolve("tarnvik_make_sound"));
+    QString error;
+    const TarnvikMakeSound make = findSoundModule(QCoreApplication::applicationDirPath(), error);
     if (make == nullptr) {
-        std::fprintf(stderr, "tarnvik2: no sound (%s)\n", qPrintable(module.errorString()));
+        std::fprintf(stderr, "tarnvik2: no sound (%s)\n", qPrintable(error));
         return std::make_unique<Silence>();
     }
-    // The module stays loaded for the rest of the run.
     return std::unique_ptr<Sound>(make());
 }
 
