@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "tools/autoplay/monkey.h"
+#include "tools/autoplay/route.h"
 
 namespace {
 
@@ -97,6 +98,9 @@ int main(int argc, char** argv) {
                                "       tarnvik-autoplay --best [--route FILE]"
                             << Qt::endl;
         return Unusable;
+    }
+    if (options->mode == Options::Best) {
+        return autoplay::runBest(options->route, out);
     }
     return runMonkey(options->monkey, out);
 }
