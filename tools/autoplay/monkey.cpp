@@ -9,6 +9,7 @@
 #include "tools/autoplay/crash_report.h"
 #include "tools/autoplay/moves.h"
 #include "tools/autoplay/replay_check.h"
+#include "tools/autoplay/route.h"
 #include "tools/autoplay/save_files.h"
 #include "tools/autoplay/scripts.h"
 #include "tools/autoplay/step_lines.h"
@@ -99,6 +100,19 @@ void Monkey::startRun() {
                   folder_);
     session_ = std::make_unique<Session>(folder_);
     invariants_.startRun();
+    // Now and then the run starts down the planner's road and leaves it at a random day, so that
+    // random play also begins from a career, a computer and its programs.
+    onRoad_ = false;
+    if (dice_.chance(0.08)) {
+        if (!road_) {
+            road_ = roadSteps();
+        }
+        if (!road_->empty()) {
+            const int length = dice_.below(static_cast<int>(road_->size()) - 1);
+            plan_.assign(road_->begin(), road_->begin() + length);
+            onRoad_ = true;
+        }
+    }
 }
 
 std::optional<Violation> Monkey::endRun() {
@@ -148,16 +162,26 @@ std::optional<Violation> Monkey::oneStep() {
     while (!plan_.empty()) {
         scenario::Step step = plan_.front();
         plan_.pop_front();
+        const std::vector<bool> answers =
+            onRoad_ ? std::vector<bool>{true, true} : randomAnswers(dice_);
+        if (step.op == scenario::Op::Wait) {
+            return play({step, {}});
+        }
         // A planned step no longer in reach (a message ended the game, a window closed) is
         // dropped with the rest of the plan.
-        const ui::Window* w = session_->game().find(step.window);
-        const ui::Control* c = w != nullptr ? w->find(step.control) : nullptr;
-        if (c != nullptr && withinReach(session_->game(), *c) &&
-            (step.op != scenario::Op::Select || !c->items().isEmpty())) {
-            if (step.op == scenario::Op::Select) {
+        const game::Game& game = session_->game();
+        const ui::Window* w = game.find(step.window);
+        if (step.control.isEmpty()) {
+            if (w != nullptr && w->visible() && w->enabled() && !game.modal()) {
+                return play({step, answers});
+            }
+        } else if (const ui::Control* c = w != nullptr ? w->find(step.control) : nullptr;
+                   c != nullptr && withinReach(game, *c) &&
+                   (step.op != scenario::Op::Select || !c->items().isEmpty())) {
+            if (step.op == scenario::Op::Select && !onRoad_) {
                 step.number = dice_.below(static_cast<int>(c->items().size()));
             }
-            return play({step, randomAnswers(dice_)});
+            return play({step, answers});
         }
         plan_.clear();
     }
@@ -183,6 +207,7 @@ Monkey::Planned Monkey::choose() {
             return {*roundTrip_->next(*session_), {true}};
         case 4:
             planScriptRun();
+            onRoad_ = false;
             if (!plan_.empty()) {
                 scenario::Step first = plan_.front();
                 plan_.pop_front();

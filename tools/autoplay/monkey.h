@@ -68,6 +68,8 @@ private:
     ReplayLog log_;
     std::optional<RoundTrip> roundTrip_;
     std::deque<scenario::Step> plan_;
+    bool onRoad_ = false;  // the plan is the planner's road, which says yes to every question
+    std::optional<std::vector<scenario::Step>> road_;  // the planner's road, once asked for
     MonkeyTotals totals_;
     std::uint64_t step_ = 0;
     std::uint64_t runStart_ = 0;

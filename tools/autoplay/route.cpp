@@ -299,6 +299,25 @@ int playRoute(const Plan& plan, const QString& routeFile, QTextStream& out) {
     return 0;
 }
 
+std::vector<scenario::Step> roadSteps() {
+    const auto plan = bestPlan(false);
+    if (!plan) {
+        return {};
+    }
+    QTemporaryDir folder;
+    QString ignored;
+    QTextStream out(&ignored);
+    RoutePlayer player(folder.path(), false, out);
+    player.play(*plan);
+    std::vector<scenario::Step> steps;
+    for (const scenario::Step& s : player.steps()) {
+        if (s.isPlayerAction() || s.op == scenario::Op::Wait) {
+            steps.push_back(s);
+        }
+    }
+    return steps;
+}
+
 int runBest(const QString& routeFile, QTextStream& out) {
     bool internet = false;
     {

@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "tools/autoplay/planner.h"
+#include "tools/scenario/script.h"
 
 namespace autoplay {
 
@@ -12,6 +13,10 @@ namespace autoplay {
 // every message box and beep it saw, as a scenario file. Prints the road day by day.
 // 0 when the game was won on the plan's day, 1 otherwise.
 int playRoute(const Plan& plan, const QString& routeFile, QTextStream& out);
+
+// The player's steps of the fastest road (its clicks, choices and waits, without the checks),
+// played once on a game of its own; empty if no road is found.
+std::vector<scenario::Step> roadSteps();
 
 // The whole of --best: plan, play, write, and check the file with the scenario driver's runner.
 int runBest(const QString& routeFile, QTextStream& out);
