@@ -1,7 +1,7 @@
 # Everyday commands. Those that build install whatever is missing first, so a fresh Debian 12
 # machine needs nothing but `make run` to play and `make test` to check everything.
 
-.PHONY: run test bench fuzz package format clean deps
+.PHONY: run test bench fuzz soak package format clean deps
 
 # Play: an optimised build of the game, then the game itself.
 run: deps
@@ -49,6 +49,14 @@ package: deps
 	cmake --build --preset package --target package
 	lintian --fail-on error --display-info build/package/tarnvik2_*.deb
 
+# The computer player's random soak in an optimised build: SOAK_ACTIONS random actions (10
+# million unless given), one shard per core, every invariant of the rules checked after each.
+SOAK_ACTIONS ?= 10000000
+soak: deps
+	cmake --preset soak
+	cmake --build --preset soak
+	bash scripts/run-soak.sh build/soak/tools/autoplay/tarnvik-autoplay $(SOAK_ACTIONS)
+
 # Formats every C++ file of the repository with its .clang-format.
 format:
 	bash scripts/install-deps.sh clang-format
@@ -56,7 +64,7 @@ format:
 
 # Removes what the commands above built (other folders under build/ are left alone).
 clean:
-	rm -rf build/release build/asan build/bench build/fuzz build/package
+	rm -rf build/release build/asan build/bench build/fuzz build/package build/soak
 
 deps:
 	bash scripts/install-deps.sh

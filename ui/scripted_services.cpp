@@ -6,7 +6,9 @@ ScriptedServices::ScriptedServices(QString gameFolder) : folder(std::move(gameFo
 
 void ScriptedServices::record(const ServiceEvent& event) {
     pending_.push_back(event);
-    history_.push_back(event);
+    if (keepHistory) {
+        history_.push_back(event);
+    }
     if (onEvent) {
         onEvent(event);
     }

@@ -45,8 +45,10 @@ public:
     const std::deque<ServiceEvent>& pending() const { return pending_; }
     std::optional<ServiceEvent> take();
     void clearPending() { pending_.clear(); }
-    // Every event since the start, also those already taken.
+    // Every event since the start, also those already taken (while keepHistory holds).
     const std::vector<ServiceEvent>& history() const { return history_; }
+    // Long runs that look only at pending events switch it off, so memory stays flat.
+    bool keepHistory = true;
     bool ended() const { return ended_; }
     // Questions asked with no answer queued (they were answered No).
     int unansweredQuestions() const { return unanswered_; }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <map>
+#include <optional>
+
+#include "tools/autoplay/invariants.h"
+#include "tools/scenario/script.h"
+
+namespace autoplay {
+
+class Session;
+
+// Saves the game through the save window under a name of its own, loads it back through the
+// load window, and checks that the main window shows what it showed before. What the file does
+// not hold, and what the load rebuilds in its own words, is compared as the rules say it comes
+// back (free space of a known disk, the education labels after a new game, the internet
+// button's caption, the two spellings of the browser and of the in-game system).
+class RoundTrip {
+public:
+    // Whether it can start now: both windows are part of the game and the save menu is in reach.
+    static bool possible(const Session& session);
+
+    explicit RoundTrip(const QString& name) : name_(name) {}
+
+    // The next step, or none when done.
+    std::optional<scenario::Step> next(const Session& session);
+    // What the last step showed, checked; a violation ends the round trip.
+    std::optional<Violation> after(const Session& session);
+    bool done() const { return stage_ == Done; }
+
+private:
+    enum Stage { OpenSave, TypeName, Save, OpenLoad, Choose, Load, Done };
+    std::optional<Violation> compare(const Session& session) const;
+
+    QString name_;
+    Stage stage_ = OpenSave;
+    std::map<QString, QString> screen_;
+};
+
+// The main window's state as a player sees it, and the saved variables, by name.
+std::map<QString, QString> screenOf(const Session& session);
+
+}  // namespace autoplay
