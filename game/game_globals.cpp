@@ -83,6 +83,14 @@ bool isGlobalName(const QString& name) {
     return lookup(name) != nullptr;
 }
 
+QStringList globalNames() {
+    QStringList names;
+    for (const Named& f : fields()) {
+        names.append(QLatin1String(f.name));
+    }
+    return names;
+}
+
 std::optional<QString> readGlobal(const GameGlobals& globals, const QString& name) {
     const Named* f = lookup(name);
     if (f == nullptr) {

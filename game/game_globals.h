@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -42,6 +43,7 @@ int levelNumber(const QString& levelText);
 // Access by name for the scenario driver: the text form of a variable, and setting it from
 // text with its type's range checked (an empty result means it was set).
 bool isGlobalName(const QString& name);
+QStringList globalNames();
 std::optional<QString> readGlobal(const GameGlobals& globals, const QString& name);
 QString writeGlobal(GameGlobals& globals, const QString& name, const QString& value);
 
