@@ -1,6 +1,7 @@
 #include "app/all_windows.h"
 
 #include "life/life_windows.h"
+#include "saves/save_windows.h"
 #include "stores/store_windows.h"
 
 namespace app {
@@ -9,6 +10,7 @@ std::unique_ptr<game::Game> makeGame(ui::Services& services) {
     auto game = std::make_unique<game::Game>(services);
     life::registerLifeWindows(*game);
     stores::registerStoreWindows(*game);
+    saves::registerSaveWindows(*game);
     return game;
 }
 

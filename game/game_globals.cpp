@@ -96,16 +96,7 @@ std::optional<QString> readGlobal(const GameGlobals& globals, const QString& nam
     if (f == nullptr) {
         return std::nullopt;
     }
-    return std::visit(
-        [&globals](auto member) -> QString {
-            const auto& value = globals.*member;
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>) {
-                return value;
-            } else {
-                return QString::number(value);
-            }
-        },
-        f->field);
+    return std::visit([&globals](auto member) { return valueText(globals.*member); }, f->field);
 }
 
 QString writeGlobal(GameGlobals& globals, const QString& name, const QString& value) {

@@ -37,6 +37,16 @@ struct GameGlobals {
     QString LanguageLevel = QStringLiteral("0");
 };
 
+// The text form of a shared variable (or of a value of the same types): a text as it is, a
+// number in decimal.
+inline QString valueText(const QString& value) {
+    return value;
+}
+template <class Int>
+QString valueText(Int value) {
+    return QString::number(value);
+}
+
 // A level text read as a number, as the stores compare levels ("0" when it holds none).
 int levelNumber(const QString& levelText);
 

@@ -11,6 +11,14 @@
 #include "support/game_state.h"
 #include "ui/scripted_services.h"
 
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << "{\"" << list.join(QStringLiteral("\", \"")).toStdString() << "\"}";
+}
+
 namespace testing_support {
 
 // A whole game on scripted services, past the name window: the main window is open, the
