@@ -35,6 +35,8 @@ struct GameGlobals {
     QString DiskLevel = QStringLiteral("0");
     std::uint8_t Hour = 0;
     QString LanguageLevel = QStringLiteral("0");
+
+    bool operator==(const GameGlobals&) const = default;
 };
 
 // The text form of a shared variable (or of a value of the same types): a text as it is, a

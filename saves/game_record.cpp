@@ -14,11 +14,11 @@ namespace {
 using game::GameGlobals;
 
 // The captions a saved game holds, by the record's field.
-const std::array<std::pair<QString SaveRecord::*, const char*>, 4> Captions = {{
-    {&SaveRecord::money, "LblMoney"},
-    {&SaveRecord::satiety, "LblEda"},
-    {&SaveRecord::mood, "LblRazvl"},
-    {&SaveRecord::points, "LblCoint"},
+const std::array<std::pair<QString SaveRecord::*, QString>, 4> Captions = {{
+    {&SaveRecord::money, QStringLiteral("LblMoney")},
+    {&SaveRecord::satiety, QStringLiteral("LblEda")},
+    {&SaveRecord::mood, QStringLiteral("LblRazvl")},
+    {&SaveRecord::points, QStringLiteral("LblCoint")},
 }};
 
 // The shared variables a saved game holds as they are; the internet line is read as a number.

@@ -46,7 +46,7 @@ bool named(int level, const QStringList& names) {
 }
 
 // The label shows the level's name, "Нет" for none, and keeps its text for a level no name has.
-void show(game::Game& g, const char* label, int level, const QStringList& names) {
+void show(game::Game& g, const QString& label, int level, const QStringList& names) {
     if (named(level, names)) {
         g.setCaption(label, names.at(level - 1));
     } else if (level == 0) {
@@ -59,23 +59,24 @@ void rebuildClock(game::Game& g) {
     if (g.globals.Hour > 23) {
         g.globals.Hour = 0;
     }
-    g.setCaption("LblClock", QStringLiteral("%1:00").arg(g.globals.Hour, 2, 10, QChar(u'0')));
+    g.setCaption(QStringLiteral("LblClock"),
+                 QStringLiteral("%1:00").arg(g.globals.Hour, 2, 10, QChar(u'0')));
 }
 
 void rebuildJob(game::Game& g) {
     const int level = g.globals.JobLevel;
     g.globals.Salary = named(level, Jobs) ? Salaries.at(static_cast<std::size_t>(level - 1)) : 0;
-    show(g, "LblWork", level, Jobs);
+    show(g, QStringLiteral("LblWork"), level, Jobs);
 }
 
 void rebuildInternet(game::Game& g, const QString& internet) {
     const double value = ui::toNumber(internet);
     if (value == 0) {
         g.globals.InternetConnected = 0;
-        g.setCaption("Command4", QStringLiteral("Подключиться к интернету"));
+        g.setCaption(QStringLiteral("Command4"), QStringLiteral("Подключиться к интернету"));
     } else if (value == 1) {
         g.globals.InternetConnected = 1;
-        g.setCaption("Command4", QStringLiteral("Войти в интернет"));
+        g.setCaption(QStringLiteral("Command4"), QStringLiteral("Войти в интернет"));
     }
 }
 
@@ -83,10 +84,10 @@ void rebuildModem(game::Game& g) {
     const int level = g.globals.ModemLevel;
     g.globals.ModemSpeed =
         named(level, Modems) ? ModemSteps.at(static_cast<std::size_t>(level - 1)) : 0;
-    show(g, "LblModem", level, Modems);
+    show(g, QStringLiteral("LblModem"), level, Modems);
 }
 
-void rebuildEducation(game::Game& g, std::uint8_t& points, const char* label) {
+void rebuildEducation(game::Game& g, std::uint8_t& points, const QString& label) {
     if (points > 10) {
         points = 0;
     }
@@ -112,28 +113,28 @@ void rebuildFreeDisk(game::Game& g) {
 void rebuildFromLevels(game::Game& g, const QString& internet) {
     game::GameGlobals& v = g.globals;
     rebuildClock(g);
-    show(g, "LblPL", game::levelNumber(v.LanguageLevel), game::languageNames());
-    show(g, "LblHD", game::levelNumber(v.DiskLevel), Disks);
+    show(g, QStringLiteral("LblPL"), game::levelNumber(v.LanguageLevel), game::languageNames());
+    show(g, QStringLiteral("LblHD"), game::levelNumber(v.DiskLevel), Disks);
     if (!named(v.BrowserLevel, Browsers)) {
         v.BrowserLevel = 0;
     }
-    show(g, "LblIB", v.BrowserLevel, Browsers);
-    show(g, "LblVideo", game::levelNumber(v.VideoLevel), VideoCards);
+    show(g, QStringLiteral("LblIB"), v.BrowserLevel, Browsers);
+    show(g, QStringLiteral("LblVideo"), game::levelNumber(v.VideoLevel), VideoCards);
     rebuildJob(g);
-    show(g, "LblCPU", v.CpuLevel, Processors);
-    show(g, "LblRam", v.RamLevel, Memories);
-    show(g, "LblOS", v.OsLevel, Systems);
+    show(g, QStringLiteral("LblCPU"), v.CpuLevel, Processors);
+    show(g, QStringLiteral("LblRam"), v.RamLevel, Memories);
+    show(g, QStringLiteral("LblOS"), v.OsLevel, Systems);
     // The in-game system can be started exactly while it is installed.
-    g.form1().control("mnuVexa").setEnabled(v.OsLevel == 5);
+    g.form1().control(QStringLiteral("mnuVexa")).setEnabled(v.OsLevel == 5);
     if (!named(v.AntivirusLevel, Antiviruses)) {
         v.AntivirusLevel = 0;
     }
-    show(g, "LblAV", v.AntivirusLevel, Antiviruses);
+    show(g, QStringLiteral("LblAV"), v.AntivirusLevel, Antiviruses);
     rebuildInternet(g, internet);
     rebuildModem(g);
-    rebuildEducation(g, v.SchoolPoints, "Lbl1");
-    rebuildEducation(g, v.EnglishPoints, "Lbl2");
-    rebuildEducation(g, v.UniversityPoints, "Lbl3");
+    rebuildEducation(g, v.SchoolPoints, QStringLiteral("Lbl1"));
+    rebuildEducation(g, v.EnglishPoints, QStringLiteral("Lbl2"));
+    rebuildEducation(g, v.UniversityPoints, QStringLiteral("Lbl3"));
     rebuildFreeDisk(g);
 }
 

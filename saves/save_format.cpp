@@ -23,9 +23,16 @@ QString EncodeDigits(const QString& text, int highestDigit) {
 }
 
 QString DecodeDigits(const QString& text) {
+    static const std::array<QString, 10> digits = [] {
+        std::array<QString, 10> texts;
+        for (int d = 0; d <= 9; ++d) {
+            texts.at(static_cast<std::size_t>(d)) = QString(QChar(u'0' + d));
+        }
+        return texts;
+    }();
     QString result = text;
-    for (int d = 0; d <= 9; ++d) {
-        result.replace(DigitCodes.at(static_cast<std::size_t>(d)), QString(QChar(u'0' + d)));
+    for (std::size_t d = 0; d < digits.size(); ++d) {
+        result.replace(DigitCodes.at(d), digits.at(d));
     }
     return result;
 }

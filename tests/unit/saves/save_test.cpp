@@ -107,6 +107,14 @@ TEST_F(Saving, AFailedWriteIsReportedAndTheWindowStays) {
     EXPECT_GT(event->text.size(), QString("Не удалось сохранить игру!\r\n").size());
     expectQuiet();
     EXPECT_NE(game->find("Frmsave"), nullptr);
+
+    services.folder = folder.path();
+    save("Frmsave", QString(300, u'a'));  // longer than a file name may be
+    event = services.take();
+    ASSERT_TRUE(event.has_value());
+    EXPECT_EQ(event->text, "Не удалось сохранить игру!\r\nFile name too long");
+    EXPECT_NE(game->find("Frmsave"), nullptr);
+    EXPECT_EQ(files(), QStringList());
 }
 
 // On the way out nothing ends the program but a save or the close box.
