@@ -1,6 +1,7 @@
 #include "app/all_windows.h"
 
 #include "life/life_windows.h"
+#include "saves/save_windows.h"
 #include "stores/store_windows.h"
 #include "web/web_windows.h"
 
@@ -11,6 +12,7 @@ std::unique_ptr<game::Game> makeGame(ui::Services& services) {
     life::registerLifeWindows(*game);
     stores::registerStoreWindows(*game);
     web::registerWebWindows(*game);
+    saves::registerSaveWindows(*game);
     return game;
 }
 

@@ -83,21 +83,20 @@ bool isGlobalName(const QString& name) {
     return lookup(name) != nullptr;
 }
 
+QStringList globalNames() {
+    QStringList names;
+    for (const Named& f : fields()) {
+        names.append(QLatin1String(f.name));
+    }
+    return names;
+}
+
 std::optional<QString> readGlobal(const GameGlobals& globals, const QString& name) {
     const Named* f = lookup(name);
     if (f == nullptr) {
         return std::nullopt;
     }
-    return std::visit(
-        [&globals](auto member) -> QString {
-            const auto& value = globals.*member;
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>) {
-                return value;
-            } else {
-                return QString::number(value);
-            }
-        },
-        f->field);
+    return std::visit([&globals](auto member) { return valueText(globals.*member); }, f->field);
 }
 
 QString writeGlobal(GameGlobals& globals, const QString& name, const QString& value) {

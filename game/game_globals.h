@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -34,7 +35,19 @@ struct GameGlobals {
     QString DiskLevel = QStringLiteral("0");
     std::uint8_t Hour = 0;
     QString LanguageLevel = QStringLiteral("0");
+
+    bool operator==(const GameGlobals&) const = default;
 };
+
+// The text form of a shared variable (or of a value of the same types): a text as it is, a
+// number in decimal.
+inline QString valueText(const QString& value) {
+    return value;
+}
+template <class Int>
+QString valueText(Int value) {
+    return QString::number(value);
+}
 
 // A level text read as a number, as the stores compare levels ("0" when it holds none).
 int levelNumber(const QString& levelText);
@@ -42,6 +55,7 @@ int levelNumber(const QString& levelText);
 // Access by name for the scenario driver: the text form of a variable, and setting it from
 // text with its type's range checked (an empty result means it was set).
 bool isGlobalName(const QString& name);
+QStringList globalNames();
 std::optional<QString> readGlobal(const GameGlobals& globals, const QString& name);
 QString writeGlobal(GameGlobals& globals, const QString& name, const QString& value);
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "game/game.h"
+#include "game/language_names.h"
 #include "stores/purchase.h"
 
 namespace stores {
@@ -10,23 +11,23 @@ namespace stores {
 namespace {
 
 struct Language {
-    const char* name;  // as listed, and as shown on LblPL once installed
     int minOs;
     const char* osRefusal;
 };
 
+// Row by row beside the names of game::languageNames(), which the list shows and LblPL takes.
 // The level of a language is its row + 1; it costs 100 rubles a level and takes 50 MB for the
 // first, 100 MB a level above it for the others.
 constexpr std::array<Language, 9> Catalogue = {{
-    {"Basic", 1, "Basic можно поставить на ОС Windows 98 и лучше!"},
-    {"QBasic", 1, "QBasic можно поставить на ОС Windows 98 и лучше!"},
-    {"Visual Basic", 1, "Visual Basic можно поставить на ОС Windows 98 и лучше!"},
-    {"Visual Basic .NET", 2, "Visual Basic .NET можно поставить на ОС Windows 2000 и лучше!"},
-    {"Visual C#", 2, "Visual C# можно поставить на ОС Windows 2000 и лучше!"},
-    {"Visual J#", 3, "Visual j# можно поставить на ОС Windows XP и лучше!"},
-    {"Visual C", 3, "Visual C можно поставить на ОС Windows XP и лучше!"},
-    {"Visual C++", 4, "Visual C++ можно поставить на ОС Windows Vista и лучше!"},
-    {"Visual C++ .NET", 4, "Visual C++ .NET можно поставить на ОС Windows Vista и лучше!"},
+    {1, "Basic можно поставить на ОС Windows 98 и лучше!"},
+    {1, "QBasic можно поставить на ОС Windows 98 и лучше!"},
+    {1, "Visual Basic можно поставить на ОС Windows 98 и лучше!"},
+    {2, "Visual Basic .NET можно поставить на ОС Windows 2000 и лучше!"},
+    {2, "Visual C# можно поставить на ОС Windows 2000 и лучше!"},
+    {3, "Visual j# можно поставить на ОС Windows XP и лучше!"},
+    {3, "Visual C можно поставить на ОС Windows XP и лучше!"},
+    {4, "Visual C++ можно поставить на ОС Windows Vista и лучше!"},
+    {4, "Visual C++ .NET можно поставить на ОС Windows Vista и лучше!"},
 }};
 
 int priceOf(int level) {
@@ -35,14 +36,6 @@ int priceOf(int level) {
 
 int diskNeedOf(int level) {
     return level == 1 ? 50 : 100 * (level - 1);
-}
-
-QStringList names() {
-    QStringList list;
-    for (const Language& l : Catalogue) {
-        list.append(QString::fromUtf8(l.name));
-    }
-    return list;
 }
 
 QStringList prices() {
@@ -56,7 +49,8 @@ QStringList prices() {
 }  // namespace
 
 FrmPL::FrmPL(game::Game& game)
-    : StoreWindow(game, {"FrmPL", "Языки программирования", 170, 60, 1}, names(), prices()) {
+    : StoreWindow(game, {"FrmPL", "Языки программирования", 170, 60, 1}, game::languageNames(),
+                  prices()) {
     control("Command1").onClick = [this] { buy(); };
 }
 
@@ -101,7 +95,7 @@ void FrmPL::buy() {
     game_.setFreeDisk(v.FreeDiskMb - diskNeed);
     v.LanguageLevel = QString::number(level);
     game_.info(QStringLiteral("Язык программирования куплен"));
-    game_.setCaption("LblPL", QString::fromUtf8(item.name));
+    game_.setCaption("LblPL", game::languageName(level));
     setMoney(game_, money(game_) - price);
 }
 

@@ -8,7 +8,16 @@
 #include "app/all_windows.h"
 #include "game/form1.h"
 #include "game/game.h"
+#include "support/game_state.h"
 #include "ui/scripted_services.h"
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << "{\"" << list.join(QStringLiteral("\", \"")).toStdString() << "\"}";
+}
 
 namespace testing_support {
 
@@ -50,6 +59,8 @@ protected:
     QString caption(const QString& label) { return game->caption(label); }
     void setCaption(const QString& label, const QString& text) { game->setCaption(label, text); }
     game::GameGlobals& globals() { return game->globals; }
+    // Everything of the game a player could see or a rule could read.
+    QStringList state() const { return gameState(*game); }
 
     // The next event must be a message box of this kind and text.
     void expectMessage(ui::MessageKind kind, const QString& text) {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "saves/save_window.h"
+
+namespace saves {
+
+// Saving on the way out, after the main window has closed: it still holds the state the player
+// quit with. A save ends the program; so does the close box, which saves nothing.
+class FrmSaveEnd : public SaveWindow {
+public:
+    explicit FrmSaveEnd(game::Game& game);
+
+private:
+    void saved(bool replaced) override;
+};
+
+}  // namespace saves
