@@ -185,10 +185,14 @@ std::optional<Violation> Monkey::oneStep() {
         }
         plan_.clear();
     }
-    return play(choose());
+    if (auto planned = choose()) {
+        return play(*planned);
+    }
+    // A save-and-load-back has begun: its first step is played and checked like the others.
+    return oneStep();
 }
 
-Monkey::Planned Monkey::choose() {
+std::optional<Monkey::Planned> Monkey::choose() {
     const game::Game& game = session_->game();
     const bool loads = game.knowsWindow(QStringLiteral("Frmload"));
     const bool scripts = game.knowsWindow(QStringLiteral("FrmGUI"));
@@ -196,7 +200,7 @@ Monkey::Planned Monkey::choose() {
     switch (dice_.weighted({80, 12, loads || scripts ? 2.5 : 0,
                             RoundTrip::possible(*session_) ? 1.0 : 0.0, desktop ? 3.0 : 0.0})) {
         case 1:
-            return {randomWait(*session_, dice_), {}};
+            return Planned{randomWait(*session_, dice_), {}};
         case 2:
             if (auto file = fileWrite()) {
                 return *file;
@@ -204,23 +208,23 @@ Monkey::Planned Monkey::choose() {
             break;
         case 3:
             roundTrip_.emplace(QStringLiteral("rt%1").arg(dice_.below(4)));
-            return {*roundTrip_->next(*session_), {true}};
+            return std::nullopt;
         case 4:
             planScriptRun();
             onRoad_ = false;
             if (!plan_.empty()) {
                 scenario::Step first = plan_.front();
                 plan_.pop_front();
-                return {first, randomAnswers(dice_)};
+                return Planned{first, randomAnswers(dice_)};
             }
             break;
         default:
             break;
     }
     if (auto action = randomAction(*session_, dice_)) {
-        return {*action, randomAnswers(dice_)};
+        return Planned{*action, randomAnswers(dice_)};
     }
-    return {randomWait(*session_, dice_), {}};
+    return Planned{randomWait(*session_, dice_), {}};
 }
 
 std::optional<Monkey::Planned> Monkey::fileWrite() {

@@ -50,7 +50,8 @@ private:
     void startRun();
     std::optional<Violation> endRun();
     std::optional<Violation> oneStep();
-    Planned choose();
+    // The next random move; nothing when a save-and-load-back has just begun (its steps follow).
+    std::optional<Planned> choose();
     std::optional<Planned> fileWrite();
     void planScriptRun();
     std::optional<Violation> play(const Planned& planned);

@@ -46,7 +46,7 @@ QString sameAs(const QString& label, const QString& text) {
 
 }  // namespace
 
-std::map<QString, QString> screenOf(const Session& session) {
+std::map<QString, QString> screenOf(const Session& session, bool afterLoad) {
     std::map<QString, QString> screen;
     const game::Game& g = session.game();
     const ui::Window* main = g.model(Main);
@@ -61,15 +61,14 @@ std::map<QString, QString> screenOf(const Session& session) {
         screen[QStringLiteral("GameGlobals.") + QLatin1String(variable)] =
             game::readGlobal(g.globals, QLatin1String(variable)).value_or(QString());
     }
-    // A load gives a known disk its whole space back, whatever the file held.
-    const int capacity =
-        rules::diskCapacity(g.globals.DiskLevel.size() == 1 ? g.globals.DiskLevel.toInt() : 0);
-    if (capacity > 0) {
-        screen[QStringLiteral("LblHDF")] = QString::number(capacity) + QStringLiteral(" MB");
+    const bool vexa =
+        afterLoad ? g.globals.OsLevel == 5 : main->control(QStringLiteral("mnuVexa")).enabled();
+    screen[QStringLiteral("mnuVexa")] = vexa ? QStringLiteral("true") : QStringLiteral("false");
+    // A new game leaves the internet button's caption behind; a loaded game's button tells the
+    // truth about the connection.
+    if (afterLoad && g.globals.InternetConnected == 0) {
+        screen[QStringLiteral("Command4")] = QStringLiteral("Подключиться к интернету");
     }
-    screen[QStringLiteral("mnuVexa")] = main->control(QStringLiteral("mnuVexa")).enabled()
-                                            ? QStringLiteral("true")
-                                            : QStringLiteral("false");
     return screen;
 }
 
@@ -86,7 +85,7 @@ bool RoundTrip::possible(const Session& session) {
 std::optional<scenario::Step> RoundTrip::next(const Session& session) {
     switch (stage_) {
         case OpenSave:
-            screen_ = screenOf(session);
+            screen_ = screenOf(session, true);
             return menuStep(Main, QStringLiteral("mnusave"));
         case TypeName:
             return typeStep(QStringLiteral("Frmsave"), QStringLiteral("Text1"), name_);

@@ -14,8 +14,9 @@ class Session;
 // Saves the game through the save window under a name of its own, loads it back through the
 // load window, and checks that the main window shows what it showed before. What the file does
 // not hold, and what the load rebuilds in its own words, is compared as the rules say it comes
-// back (free space of a known disk, the education labels after a new game, the internet
-// button's caption, the two spellings of the browser and of the in-game system).
+// back (the education labels after a new game, the internet button's caption and the in-game
+// system's menu item, which a load sets from what is installed, the two spellings of the browser
+// and of the in-game system).
 class RoundTrip {
 public:
     // Whether it can start now: both windows are part of the game and the save menu is in reach.
@@ -38,7 +39,9 @@ private:
     std::map<QString, QString> screen_;
 };
 
-// The main window's state as a player sees it, and the saved variables, by name.
-std::map<QString, QString> screenOf(const Session& session);
+// The main window's state as a player sees it, and the saved variables, by name. With
+// `afterLoad`, what a game loaded from a save of this moment must show instead: the internet
+// button and the in-game system's menu item then follow what is installed.
+std::map<QString, QString> screenOf(const Session& session, bool afterLoad = false);
 
 }  // namespace autoplay
