@@ -1,5 +1,6 @@
 #include "app/all_windows.h"
 
+#include "guestos/guestos_windows.h"
 #include "life/life_windows.h"
 #include "stores/store_windows.h"
 
@@ -9,6 +10,7 @@ std::unique_ptr<game::Game> makeGame(ui::Services& services) {
     auto game = std::make_unique<game::Game>(services);
     life::registerLifeWindows(*game);
     stores::registerStoreWindows(*game);
+    guestos::registerGuestOsWindows(*game);
     return game;
 }
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/all_windows.h"
+#include "guestos/script_folder.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/qt_services.h"
 #include "ui/qt/real_time_clock.h"
@@ -21,6 +22,7 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     QApplication::setQuitOnLastWindowClosed(false);
 
     ui::qt::QtServices services;
+    guestos::prepareScriptFolder(services.gameFolder());
     auto game = makeGame(services);
     ui::qt::QtFrontEnd front(*game);
     ui::qt::RealTimeClock clock(*game);
