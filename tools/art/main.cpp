@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "city_scene.h"
+#include "vexa_art.h"
 
 namespace {
 
@@ -21,6 +22,28 @@ const std::vector<Artwork>& artworks() {
     static const std::vector<Artwork> all = {
         {"images/City1.png", [] { return art::drawCity(0); }},
         {"images/City2.png", [] { return art::drawCity(1); }},
+        {"images/vexa/NOD32.png", [] { return art::vexa::drawAntivirus(1, 1); }},
+        {"images/vexa/NOD32@2x.png", [] { return art::vexa::drawAntivirus(1, 2); }},
+        {"images/vexa/NOD64.png", [] { return art::vexa::drawAntivirus(2, 1); }},
+        {"images/vexa/NOD64@2x.png", [] { return art::vexa::drawAntivirus(2, 2); }},
+        {"images/vexa/IB3.png", [] { return art::vexa::drawBrowser(1, 1); }},
+        {"images/vexa/IB3@2x.png", [] { return art::vexa::drawBrowser(1, 2); }},
+        {"images/vexa/IB5.png", [] { return art::vexa::drawBrowser(2, 1); }},
+        {"images/vexa/IB5@2x.png", [] { return art::vexa::drawBrowser(2, 2); }},
+        {"images/vexa/IB6.png", [] { return art::vexa::drawBrowser(3, 1); }},
+        {"images/vexa/IB6@2x.png", [] { return art::vexa::drawBrowser(3, 2); }},
+        {"images/vexa/IB7.png", [] { return art::vexa::drawBrowser(4, 1); }},
+        {"images/vexa/IB7@2x.png", [] { return art::vexa::drawBrowser(4, 2); }},
+        {"images/vexa/Wallpaper.png", [] { return art::vexa::drawWallpaper(1); }},
+        {"images/vexa/Wallpaper@2x.png", [] { return art::vexa::drawWallpaper(2); }},
+        {"images/vexa/RunIcon.png", [] { return art::vexa::drawRunIcon(1); }},
+        {"images/vexa/RunIcon@2x.png", [] { return art::vexa::drawRunIcon(2); }},
+        {"images/vexa/ScriptIcon.png", [] { return art::vexa::drawScriptIcon(1); }},
+        {"images/vexa/ScriptIcon@2x.png", [] { return art::vexa::drawScriptIcon(2); }},
+        {"images/vexa/EmptyProgram.png", [] { return art::vexa::drawEmptyProgram(1); }},
+        {"images/vexa/EmptyProgram@2x.png", [] { return art::vexa::drawEmptyProgram(2); }},
+        {"images/vexa/Logo.png", [] { return art::vexa::drawLogo(1); }},
+        {"images/vexa/Logo@2x.png", [] { return art::vexa::drawLogo(2); }},
     };
     return all;
 }
