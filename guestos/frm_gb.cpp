@@ -21,6 +21,7 @@ FrmGB::FrmGB(game::Game& game)
     onKeyPress = [this](int) { dismiss(); };
     for (const char* name : {"Image1", "Label1", "Label2", "Label3"}) {
         control(name).onMouseDown = [this](ui::MouseButton) { dismiss(); };
+        control(name).onKeyPress = [this](int) { dismiss(); };
     }
 }
 

@@ -115,14 +115,14 @@ void FrmGUI::layOutTaskBar() {
 
 void FrmGUI::layOutProgramWindow() {
     programWindow_ = std::make_unique<InnerWindow>(
-        *this, InnerWindowNames{"Picture1", "Label3", "Command3", "Command2", "Label2"}, "iiiii",
-        ui::Rect{118, 20, 420, 330}, "Internet Explorer 6", entrySlot(0));
+        *this, InnerWindowNames{"Picture1", "Shape4", "Label3", "Command3", "Command2", "Label2"},
+        "iiiii", ui::Rect{118, 20, 420, 330}, "Internet Explorer 6", entrySlot(0));
     programWindow_->frame().setPicture(QString::fromLatin1(pictures::EmptyProgram));
 }
 
 void FrmGUI::layOutRunWindow() {
     runWindow_ = std::make_unique<InnerWindow>(
-        *this, InnerWindowNames{"Picture2", "Label4", "Command6", "Command5", "Label5"},
+        *this, InnerWindowNames{"Picture2", "Shape5", "Label4", "Command6", "Command5", "Label5"},
         "Выполнить", ui::Rect{118, 372, 420, 92}, "Выполнить", entrySlot(1));
     ui::Control* frame = &runWindow_->frame();
     ui::Control& prompt = addLabel(
@@ -135,7 +135,7 @@ void FrmGUI::layOutRunWindow() {
 
 void FrmGUI::layOutScriptWindow() {
     scriptWindow_ = std::make_unique<InnerWindow>(
-        *this, InnerWindowNames{"Picture3", "Label6", "Command10", "Command9", "Label7"},
+        *this, InnerWindowNames{"Picture3", "Shape6", "Label6", "Command10", "Command9", "Label7"},
         "Выполнить программу", ui::Rect{550, 20, 240, 272}, "Выполнить программу", entrySlot(2));
     ui::Control* frame = &scriptWindow_->frame();
     ui::Control& hint =

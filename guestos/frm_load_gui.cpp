@@ -16,6 +16,7 @@ FrmLoadGUI::FrmLoadGUI(game::Game& game)
     layOutVexaScreen(*this, "Label1", "Label2", QStringLiteral("Загрузка"));
     ui::Control& bar =
         add("ProgressBar1", ui::ControlKind::ProgressBar, {(ScreenWidth - 300) / 2, 304, 300, 14});
+    bar.setBackColor({32, 32, 32});  // the empty track shows on the black screen
     bar.setRange(0, 100);
     bar.setValue(0);
     addTimer("Timer1", 1000, true).onTick = [this] { bootStep(); };

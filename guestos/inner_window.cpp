@@ -7,17 +7,24 @@ namespace guestos {
 namespace {
 constexpr int ButtonSize = 18;
 constexpr int ButtonGap = 2;
+constexpr int TitleIndent = 6;  // the title stands off the window's edge
 }  // namespace
 
 InnerWindow::InnerWindow(ui::Window& desktop, const InnerWindowNames& names, const QString& title,
                          ui::Rect geometry, const QString& entryCaption, ui::Rect entryGeometry)
     : frame_(desktop.add(names.frame, ui::ControlKind::PictureBox, geometry)),
+      bar_(desktop.add(names.bar, ui::ControlKind::Shape, {0, 0, geometry.width, TitleHeight},
+                       &frame_)),
       title_(desktop.addLabel(
           names.title, title,
-          {0, 0, geometry.width - 2 * (ButtonSize + ButtonGap) - ButtonGap, TitleHeight}, &frame_)),
+          {TitleIndent, 0, geometry.width - TitleIndent - 2 * (ButtonSize + ButtonGap),
+           TitleHeight},
+          &frame_)),
       entry_(desktop.addLabel(names.entry, entryCaption, entryGeometry)) {
     frame_.setVisible(false);
     frame_.setBackColor(look::WindowFace);
+    bar_.setBackColor(look::TitleBar);
+    bar_.setForeColor(look::TitleBar);
     title_.setBackColor(look::TitleBar);
     title_.setForeColor(ui::colors::White);
     title_.bold = true;
@@ -37,6 +44,7 @@ InnerWindow::InnerWindow(ui::Window& desktop, const InnerWindowNames& names, con
     entry_.setForeColor(ui::colors::Black);
 
     title_.onClick = [this] { hideMenus(); };
+    bar_.onClick = [this] { hideMenus(); };
     minimise.onClick = [this] {
         frame_.setVisible(false);
         hideMenus();

@@ -10,7 +10,8 @@ namespace guestos {
 // The controls of one window inside the desktop, by their names on the desktop window.
 struct InnerWindowNames {
     const char* frame;     // the picture box that is the window
-    const char* title;     // its title bar
+    const char* bar;       // the title bar's background
+    const char* title;     // its title, on the bar
     const char* minimise;  // "_"
     const char* close;     // "X"
     const char* entry;     // its entry on the task bar
@@ -43,6 +44,7 @@ private:
     void shown() const;
 
     ui::Control& frame_;
+    ui::Control& bar_;
     ui::Control& title_;
     ui::Control& entry_;
 };
