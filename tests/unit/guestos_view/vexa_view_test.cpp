@@ -17,14 +17,18 @@ namespace {
 
 class VexaView : public ::testing::Test {
 protected:
+    // The widgets need an application object; it goes with the suite, so that Qt's own caches
+    // go with it.
     static void SetUpTestSuite() {
-        if (QApplication::instance() == nullptr) {
-            qputenv("QT_SCALE_FACTOR", "2");
-            static int argc = 1;
-            static char name[] = "tests_guestos_view";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
+        qputenv("QT_SCALE_FACTOR", "2");
+        static int argc = 1;
+        static char name[] = "tests_guestos_view";
+        static char* argv[] = {name, nullptr};
+        app_ = new QApplication(argc, argv);
+    }
+    static void TearDownTestSuite() {
+        delete app_;
+        app_ = nullptr;
     }
 
     void SetUp() override {
@@ -55,6 +59,7 @@ protected:
         return qobject_cast<QLabel*>(view(window).widget(control));
     }
 
+    static inline QApplication* app_ = nullptr;
     ui::ScriptedServices services;
     std::unique_ptr<game::Game> game;
     std::unique_ptr<ui::qt::QtFrontEnd> front;
