@@ -1,6 +1,7 @@
 #include "guestos/frm_gui.h"
 
 #include <QDir>
+#include <functional>
 
 #include "game/game.h"
 #include "guestos/program_pictures.h"
@@ -26,6 +27,22 @@ constexpr int FirstEntryLeft = 78;
 
 ui::Rect entrySlot(int slot) {
     return {FirstEntryLeft + slot * (EntryWidth + 4), TaskItemTop, EntryWidth, TaskItemHeight};
+}
+
+// A look of its own while the left button is down on a control; the right button changes
+// nothing.
+void onLeftButton(ui::Control& control, const std::function<void()>& pressed,
+                  const std::function<void()>& released) {
+    control.onMouseDown = [pressed](ui::MouseButton button) {
+        if (button == ui::MouseButton::Left) {
+            pressed();
+        }
+    };
+    control.onMouseUp = [released](ui::MouseButton button) {
+        if (button == ui::MouseButton::Left) {
+            released();
+        }
+    };
 }
 
 // The game seen from a running program: its message boxes, beeps, clock and end.
@@ -164,32 +181,23 @@ void FrmGUI::connectHandlers() {
         ui::Control& menu = control("List1");
         menu.setVisible(!menu.visible());
     };
-    start.onMouseDown = [&start](ui::MouseButton button) {
-        if (button == ui::MouseButton::Left) {
-            start.setBackColor(ui::colors::LightGrey);
-        }
-    };
-    start.onMouseUp = [&start](ui::MouseButton button) {
-        if (button == ui::MouseButton::Left) {
-            start.setBackColor(ui::colors::Grey);
-        }
-    };
+    onLeftButton(
+        start, [&start] { start.setBackColor(ui::colors::LightGrey); },
+        [&start] { start.setBackColor(ui::colors::Grey); });
 
     ui::Control& run = control("Command4");
     run.onClick = [this] { runWindow_->open(); };
     // Its own pressed look: no border.
-    run.onMouseDown = [&run](ui::MouseButton button) {
-        if (button == ui::MouseButton::Left) {
+    onLeftButton(
+        run,
+        [&run] {
             run.setForeColor(ui::colors::Green);
             run.setBackColor(ui::colors::Grey);
-        }
-    };
-    run.onMouseUp = [&run](ui::MouseButton button) {
-        if (button == ui::MouseButton::Left) {
+        },
+        [&run] {
             run.setForeColor(ui::colors::BrightGreen);
             run.setBackColor(ui::colors::Black);
-        }
-    };
+        });
     control("Command11").onClick = [this] {
         scriptWindow_->open();
         scriptTitle_.clear();
