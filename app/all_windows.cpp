@@ -1,5 +1,6 @@
 #include "app/all_windows.h"
 
+#include "guestos/guestos_windows.h"
 #include "life/life_windows.h"
 #include "saves/save_windows.h"
 #include "stores/store_windows.h"
@@ -13,6 +14,7 @@ std::unique_ptr<game::Game> makeGame(ui::Services& services) {
     stores::registerStoreWindows(*game);
     web::registerWebWindows(*game);
     saves::registerSaveWindows(*game);
+    guestos::registerGuestOsWindows(*game);
     return game;
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/all_windows.h"
 #include "app/command_line.h"
+#include "guestos/script_folder.h"
 #include "ui/qt/game_icon.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/qt_services.h"
@@ -28,6 +29,7 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     QApplication::setQuitOnLastWindowClosed(false);
 
     ui::qt::QtServices services;
+    guestos::prepareScriptFolder(services.gameFolder());
     auto game = makeGame(services);
     ui::qt::QtFrontEnd front(*game);
     ui::qt::RealTimeClock clock(*game);

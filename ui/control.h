@@ -135,6 +135,8 @@ public:
     Align align = Align::Left;
     bool multiLine = false;
     bool readOnly = false;
+    // A label drawn without its background, so that a picture under it shows through.
+    bool transparent = false;
 
     // Events; empty handlers ignore the event.
     std::function<void()> onClick;

@@ -13,6 +13,7 @@
 #include "city_scene.h"
 #include "game_icon.h"
 #include "web_pages.h"
+#include "vexa_art.h"
 
 namespace {
 
@@ -45,6 +46,28 @@ const std::vector<Artwork>& artworks() {
         {"images/web/VexaBox.png", [] { return png(art::drawVexaOffer()); }},
         {"images/web/NoPage.png", [] { return png(art::drawMissingPage()); }},
         {"images/web/Download.png", [] { return png(art::drawDownloadIcon()); }},
+        {"images/vexa/NOD32.png", [] { return png(art::vexa::drawAntivirus(1, 1)); }},
+        {"images/vexa/NOD32@2x.png", [] { return png(art::vexa::drawAntivirus(1, 2)); }},
+        {"images/vexa/NOD64.png", [] { return png(art::vexa::drawAntivirus(2, 1)); }},
+        {"images/vexa/NOD64@2x.png", [] { return png(art::vexa::drawAntivirus(2, 2)); }},
+        {"images/vexa/IB3.png", [] { return png(art::vexa::drawBrowser(1, 1)); }},
+        {"images/vexa/IB3@2x.png", [] { return png(art::vexa::drawBrowser(1, 2)); }},
+        {"images/vexa/IB5.png", [] { return png(art::vexa::drawBrowser(2, 1)); }},
+        {"images/vexa/IB5@2x.png", [] { return png(art::vexa::drawBrowser(2, 2)); }},
+        {"images/vexa/IB6.png", [] { return png(art::vexa::drawBrowser(3, 1)); }},
+        {"images/vexa/IB6@2x.png", [] { return png(art::vexa::drawBrowser(3, 2)); }},
+        {"images/vexa/IB7.png", [] { return png(art::vexa::drawBrowser(4, 1)); }},
+        {"images/vexa/IB7@2x.png", [] { return png(art::vexa::drawBrowser(4, 2)); }},
+        {"images/vexa/Wallpaper.png", [] { return art::vexa::drawWallpaper(1); }},
+        {"images/vexa/Wallpaper@2x.png", [] { return art::vexa::drawWallpaper(2); }},
+        {"images/vexa/RunIcon.png", [] { return art::vexa::drawRunIcon(1); }},
+        {"images/vexa/RunIcon@2x.png", [] { return art::vexa::drawRunIcon(2); }},
+        {"images/vexa/ScriptIcon.png", [] { return art::vexa::drawScriptIcon(1); }},
+        {"images/vexa/ScriptIcon@2x.png", [] { return art::vexa::drawScriptIcon(2); }},
+        {"images/vexa/EmptyProgram.png", [] { return art::vexa::drawEmptyProgram(1); }},
+        {"images/vexa/EmptyProgram@2x.png", [] { return art::vexa::drawEmptyProgram(2); }},
+        {"images/vexa/Logo.png", [] { return art::vexa::drawLogo(1); }},
+        {"images/vexa/Logo@2x.png", [] { return art::vexa::drawLogo(2); }},
     };
     return all;
 }

@@ -8,6 +8,9 @@ namespace ui::qt {
 namespace {
 // Silence between two beeps, so that successive beeps are heard one by one.
 constexpr int GapMs = 70;
+// Beeps waiting their turn, at most: a program of the in-game system that beeps in a loop
+// would otherwise queue hours of sound. About three seconds' worth; more are dropped.
+constexpr int MaxWaiting = 20;
 }  // namespace
 
 Beeper::Beeper(QObject* parent) : QObject(parent) {
@@ -30,7 +33,7 @@ Beeper::Beeper(QObject* parent) : QObject(parent) {
 }
 
 void Beeper::beep() {
-    if (sound_.status() == QSoundEffect::Error) {
+    if (sound_.status() == QSoundEffect::Error || pending_ >= MaxWaiting) {
         return;
     }
     ++pending_;

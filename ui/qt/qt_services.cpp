@@ -51,8 +51,22 @@ QString QtServices::currentDate() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
+QString timeText(const QLocale& locale, const QTime& time) {
+    // The long format is the one with seconds; its zone ("t") is dropped, outside quoted text.
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString kept;
+    bool quoted = false;
+    for (QChar c : format) {
+        quoted = c == u'\'' ? !quoted : quoted;
+        if (quoted || c != u't') {
+            kept.append(c);
+        }
+    }
+    return locale.toString(time, kept.simplified());
+}
+
 QString QtServices::currentTime() {
-    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    return timeText(QLocale::system(), QTime::currentTime());
 }
 
 QString QtServices::gameFolder() {

@@ -7,7 +7,13 @@
 #include "ui/qt/sound.h"
 #include "ui/services.h"
 
+class QLocale;
+class QTime;
+
 namespace ui::qt {
+
+// A time of day as the locale writes it, to the second and without the time zone.
+QString timeText(const QLocale& locale, const QTime& time);
 
 // The services of a real game: Qt message boxes, audible beeps, the system clock and the
 // per-user data folder.

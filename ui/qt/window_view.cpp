@@ -72,8 +72,10 @@ std::optional<ui::MouseButton> fromQt(Qt::MouseButton button) {
     return std::nullopt;
 }
 
-// Pictures ship inside the program; a name that is not a resource is read as a file.
-QPixmap loadPicture(const QString& name) {
+// Pictures ship inside the program; a name that is not a resource is read as a file. A screen
+// with more than one pixel to a point gets the picture drawn at twice the size, where there is
+// one ("name@2x.ext"), so that it stays sharp.
+QPixmap loadPicture(const QString& name, qreal pixelRatio) {
     if (name.isEmpty()) {
         return {};
     }
@@ -81,6 +83,15 @@ QPixmap loadPicture(const QString& name) {
     path.replace(u'\\', u'/');
     if (!path.startsWith(u':') && QFile::exists(QStringLiteral(":/") + path)) {
         path = QStringLiteral(":/") + path;
+    }
+    if (pixelRatio > 1.0) {
+        const qsizetype dot = path.lastIndexOf(u'.');
+        const qsizetype at = dot > path.lastIndexOf(u'/') ? dot : path.size();
+        QPixmap sharp(path.left(at) + QStringLiteral("@2x") + path.mid(at));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
     }
     return QPixmap(path);
 }
@@ -463,6 +474,9 @@ void WindowView::sync(ui::Control& c, ui::Property property) {
                 c.kind() == ui::ControlKind::Line) {
                 w->setAutoFillBackground(c.kind() != ui::ControlKind::Image);
             }
+            if (c.transparent) {
+                w->setAutoFillBackground(false);
+            }
             break;
         case ui::Property::BorderStyle:
             if (auto* frame = qobject_cast<QFrame*>(w);
@@ -511,7 +525,7 @@ void WindowView::sync(ui::Control& c, ui::Property property) {
             if (auto* picture = qobject_cast<QLabel*>(w);
                 picture &&
                 (c.kind() == ui::ControlKind::Image || c.kind() == ui::ControlKind::PictureBox)) {
-                picture->setPixmap(loadPicture(c.picture()));
+                picture->setPixmap(loadPicture(c.picture(), picture->devicePixelRatioF()));
             }
             break;
     }
