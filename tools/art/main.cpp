@@ -12,8 +12,8 @@
 
 #include "city_scene.h"
 #include "game_icon.h"
-#include "web_pages.h"
 #include "vexa_art.h"
+#include "web_pages.h"
 
 namespace {
 
@@ -58,16 +58,16 @@ const std::vector<Artwork>& artworks() {
         {"images/vexa/IB6@2x.png", [] { return png(art::vexa::drawBrowser(3, 2)); }},
         {"images/vexa/IB7.png", [] { return png(art::vexa::drawBrowser(4, 1)); }},
         {"images/vexa/IB7@2x.png", [] { return png(art::vexa::drawBrowser(4, 2)); }},
-        {"images/vexa/Wallpaper.png", [] { return art::vexa::drawWallpaper(1); }},
-        {"images/vexa/Wallpaper@2x.png", [] { return art::vexa::drawWallpaper(2); }},
-        {"images/vexa/RunIcon.png", [] { return art::vexa::drawRunIcon(1); }},
-        {"images/vexa/RunIcon@2x.png", [] { return art::vexa::drawRunIcon(2); }},
-        {"images/vexa/ScriptIcon.png", [] { return art::vexa::drawScriptIcon(1); }},
-        {"images/vexa/ScriptIcon@2x.png", [] { return art::vexa::drawScriptIcon(2); }},
-        {"images/vexa/EmptyProgram.png", [] { return art::vexa::drawEmptyProgram(1); }},
-        {"images/vexa/EmptyProgram@2x.png", [] { return art::vexa::drawEmptyProgram(2); }},
-        {"images/vexa/Logo.png", [] { return art::vexa::drawLogo(1); }},
-        {"images/vexa/Logo@2x.png", [] { return art::vexa::drawLogo(2); }},
+        {"images/vexa/Wallpaper.png", [] { return png(art::vexa::drawWallpaper(1)); }},
+        {"images/vexa/Wallpaper@2x.png", [] { return png(art::vexa::drawWallpaper(2)); }},
+        {"images/vexa/RunIcon.png", [] { return png(art::vexa::drawRunIcon(1)); }},
+        {"images/vexa/RunIcon@2x.png", [] { return png(art::vexa::drawRunIcon(2)); }},
+        {"images/vexa/ScriptIcon.png", [] { return png(art::vexa::drawScriptIcon(1)); }},
+        {"images/vexa/ScriptIcon@2x.png", [] { return png(art::vexa::drawScriptIcon(2)); }},
+        {"images/vexa/EmptyProgram.png", [] { return png(art::vexa::drawEmptyProgram(1)); }},
+        {"images/vexa/EmptyProgram@2x.png", [] { return png(art::vexa::drawEmptyProgram(2)); }},
+        {"images/vexa/Logo.png", [] { return png(art::vexa::drawLogo(1)); }},
+        {"images/vexa/Logo@2x.png", [] { return png(art::vexa::drawLogo(2)); }},
     };
     return all;
 }
