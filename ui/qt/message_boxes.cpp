@@ -15,12 +15,6 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, ui::MessageKind
                                             const QString& title, QWidget* owner) {
     auto box = std::make_unique<QMessageBox>(owner);
     box->setWindowTitle(title);
-    // A message box sizes itself to its text; a short text would leave the title cut.
-    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
-        grid->addItem(
-            new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-            grid->rowCount(), 0, 1, grid->columnCount());
-    }
     // Plain text: whatever a script or a file name holds is shown, never interpreted.
     box->setTextFormat(Qt::PlainText);
     QString shown = text;
@@ -53,6 +47,13 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, ui::MessageKind
         QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box->setDefaultButton(ok);
         box->setEscapeButton(ok);
+    }
+    // A message box sizes itself to its text; a short text would leave the title cut. (Set
+    // last: the box lays itself out anew when its icon or text changes.)
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        grid->addItem(
+            new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
     }
     return box;
 }

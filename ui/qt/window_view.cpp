@@ -412,6 +412,16 @@ void WindowView::connectEditing(ui::Control& c, QWidget* widget) {
             guarded([this, control, row] { model_.app().select(*control, row); });
             if (!detached_) {
                 sync(*control, ui::Property::ListIndex);
+                // A press goes on to select the row after telling of it: once it is done, the
+                // list shows the game's choice again (a price list none).
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, control] {
+                        if (!detached_) {
+                            sync(*control, ui::Property::ListIndex);
+                        }
+                    },
+                    Qt::QueuedConnection);
             }
         });
         // A click on the row already chosen is a click too; one that chose its row just now
