@@ -21,6 +21,8 @@ const std::vector<Artwork>& artworks() {
     static const std::vector<Artwork> all = {
         {"images/City1.png", [] { return art::drawCity(0); }},
         {"images/City2.png", [] { return art::drawCity(1); }},
+        {"images/City1@2x.png", [] { return art::drawCity(0, 2); }},
+        {"images/City2@2x.png", [] { return art::drawCity(1, 2); }},
     };
     return all;
 }
