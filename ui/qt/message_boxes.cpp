@@ -51,9 +51,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, ui::MessageKind
     // A message box sizes itself to its text; a short text would leave the title cut. (Set
     // last: the box lays itself out anew when its icon or text changes.)
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
-        grid->addItem(
-            new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-            grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(widthForTitle(title, box->font()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     return box;
 }

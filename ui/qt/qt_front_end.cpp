@@ -1,5 +1,6 @@
 #include "ui/qt/qt_front_end.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <vector>
 
@@ -7,7 +8,11 @@
 
 namespace ui::qt {
 
-QtFrontEnd::QtFrontEnd(ui::Application& app) : app_(app) {}
+QtFrontEnd::QtFrontEnd(ui::Application& app) : app_(app) {
+    // Every widget, message boxes included, starts in the game's font: no second face is
+    // looked up and loaded on the way to the first window.
+    QApplication::setFont(gameFont());
+}
 
 QtFrontEnd::~QtFrontEnd() {
     // A dialog goes with its owner's view; the rest are deleted here.

@@ -1,7 +1,5 @@
 #include "ui/qt/title_fit.h"
 
-#include <QApplication>
-#include <QFont>
 #include <QFontMetrics>
 
 namespace ui::qt {
@@ -9,13 +7,12 @@ namespace ui::qt {
 namespace {
 // The window icon and three buttons, with the gaps around them.
 constexpr int Decorations = 130;
+// A bold title face about a fifth larger than the text.
+constexpr double TitleFace = 1.35;
 }  // namespace
 
-int widthForTitle(const QString& title) {
-    QFont font = QApplication::font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.2);
-    return QFontMetrics(font).horizontalAdvance(title) + Decorations;
+int widthForTitle(const QString& title, const QFont& font) {
+    return static_cast<int>(QFontMetrics(font).horizontalAdvance(title) * TitleFace) + Decorations;
 }
 
 }  // namespace ui::qt

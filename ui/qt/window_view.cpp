@@ -33,6 +33,10 @@
 
 namespace ui::qt {
 
+QFont gameFont() {
+    return QFont(QStringLiteral("Arial"), 10);
+}
+
 namespace {
 
 QColor toQColor(ui::Color c) {
@@ -215,7 +219,7 @@ WindowView::~WindowView() {
 
 void WindowView::build() {
     syncTitle();
-    setFont(QFont(QStringLiteral("Arial"), 10));
+    setFont(gameFont());
     applyColors(this, model_.foreColor, model_.backColor);
     // The keyboard goes to the controls; the window itself is no stop for Tab.
     setFocusPolicy(Qt::NoFocus);
@@ -267,8 +271,9 @@ void WindowView::build() {
 void WindowView::layOut(int menuHeight) {
     // A narrow window is widened until the window manager can show its whole title; the
     // controls keep their places in the middle.
-    const int width =
-        model_.frameless ? model_.width() : std::max(model_.width(), widthForTitle(model_.title()));
+    const int width = model_.frameless
+                          ? model_.width()
+                          : std::max(model_.width(), widthForTitle(model_.title(), font()));
     if (auto* bar = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) {
         bar->setGeometry(0, 0, width, menuHeight);
     }

@@ -13,6 +13,9 @@
 
 namespace ui::qt {
 
+// The game's text: Arial (or the metric twin the system puts in its place), 10 points.
+QFont gameFont();
+
 // One top-level Qt window showing one window model: a fixed-size surface with a widget per
 // control at its design position, the menu bar if the model has menu items. With an owner it
 // is a dialog of the owner's view, which the window manager keeps above it.

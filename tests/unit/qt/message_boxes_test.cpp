@@ -51,7 +51,7 @@ TEST(MessageBoxes, AShortMessageStillLeavesRoomForTheWholeTitle) {
     for (const QString& title : {ui::defaultTitle(), QStringLiteral("Программа Vexa 2")}) {
         auto box = ui::qt::makeMessageBox(QStringLiteral("Да"), ui::MessageKind::Plain, title);
         box->show();
-        EXPECT_GE(box->width(), ui::qt::widthForTitle(title)) << title.toStdString();
+        EXPECT_GE(box->width(), ui::qt::widthForTitle(title, box->font())) << title.toStdString();
         box->hide();
     }
 }
