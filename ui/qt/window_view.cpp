@@ -472,11 +472,16 @@ void WindowView::windowChanged(ui::Window& window, ui::WindowProperty property) 
             syncTitle();
             break;
         case ui::WindowProperty::Visible:
-            window.visible() ? show() : hide();
-            if (window.visible()) {
-                raise();
-                activateWindow();
+            if (!window.visible()) {
+                hide();
+                break;
             }
+            // A window shown again comes to the front; a new one is mapped there anyway.
+            if (std::exchange(shownBefore_, true)) {
+                raise();
+            }
+            show();
+            activateWindow();
             break;
         case ui::WindowProperty::Enabled:
             // A disabled window ignores the player (see eventFilter) but keeps its look.

@@ -83,6 +83,7 @@ private:
     bool syncing_ = false;
     bool detached_ = false;
     bool pressedInside_ = false;
+    bool shownBefore_ = false;
     ui::Control* keyPressed_ = nullptr;  // the label button held down by Space or Enter
     // The list row the current mouse press has chosen already (its click must not choose again).
     ui::Control* pressSelected_ = nullptr;
