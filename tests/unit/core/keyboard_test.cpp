@@ -77,35 +77,8 @@ TEST_F(WindowKeys, EnterInATextBoxPressesTheDefaultButtonUnlessTheBoxTakesKeysIt
     EXPECT_EQ(probe.log, QStringList{"13"});
 }
 
+// The game's own uses are played in tests/scenarios/keyboard_play.scn.
 class GameKeys : public testing_support::GameFixture {};
-
-TEST_F(GameKeys, EnterInTheNameBoxAcceptsTheName) {
-    ui::ScriptedServices fresh;
-    auto other = app::makeGame(fresh);
-    other->start();
-    ui::Window* login = other->find("FrmLogin");
-    ASSERT_NE(login, nullptr);
-    other->edit(login->control("Text1"), QStringLiteral("Вася"));
-    EXPECT_TRUE(other->keyPress(login->control("Text1"), Enter));
-    EXPECT_EQ(other->find("FrmLogin"), nullptr);
-    EXPECT_EQ(other->form1().control("Lbllogin").caption(), "Вася");
-}
-
-TEST_F(GameKeys, EscapeInAnActivityWindowGivesBackTheMainWindowAndTheClock) {
-    click("Form1", "Command6");
-    game->keyPress(control("FrmMagazine", "Command1"), Escape);
-    EXPECT_EQ(game->find("FrmMagazine"), nullptr);
-    EXPECT_TRUE(game->form1().enabled());
-    EXPECT_TRUE(game->clock().enabled());
-    expectQuiet();
-}
-
-TEST_F(GameKeys, EscapeOnTheMainWindowAsksNothingAndEndsNothing) {
-    game->keyPressWindow(game->form1(), Escape);
-    game->keyPress(control("Form1", "Command1"), Escape);
-    EXPECT_NE(game->find("Form1"), nullptr);
-    expectQuiet();
-}
 
 TEST_F(GameKeys, TheExitItemAsksTheQuitTimeQuestionAsTheCloseBoxDoes) {
     click("Form1", "mnuExit");

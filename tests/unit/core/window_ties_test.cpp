@@ -1,9 +1,9 @@
 // Which window opened which: the window system keeps a window above its opener, so the model
-// must know the opener, also when windows close out of order.
+// must know the opener, also when windows close out of order. (The game's own windows are
+// checked on screen, in tests/unit/qt/window_ties_test.cpp.)
 #include <gtest/gtest.h>
 
 #include "probe_window.h"
-#include "support/game_fixture.h"
 
 namespace {
 
@@ -79,32 +79,6 @@ TEST_F(WindowTies, WindowsOfAClosedOpenerPassToItsOpener) {
 TEST_F(WindowTies, AWindowThatStandsAloneHasNoOpener) {
     ProbeWindow& a = probe.show("A");
     EXPECT_EQ(openFrom(a, "Alone").opener(), nullptr);
-}
-
-class GameWindowTies : public testing_support::GameFixture {};
-
-TEST_F(GameWindowTies, ActivityWindowsBelongToTheMainWindowWhichStandsAlone) {
-    EXPECT_EQ(game->form1().opener(), nullptr) << "the main window outlives the name window";
-    click("Form1", "Command6");
-    EXPECT_EQ(window("FrmMagazine").opener(), &game->form1());
-    game->requestClose(window("FrmMagazine"));
-
-    // The software store opens the language store as it closes: the language store is the
-    // main window's, not the closed store's.
-    click("Form1", "Command2");
-    click("Form3", "Command2");
-    EXPECT_EQ(game->find("Form3"), nullptr);
-    EXPECT_EQ(window("FrmPL").opener(), &game->form1());
-}
-
-TEST_F(GameWindowTies, TheNameWindowStandsAlone) {
-    ui::ScriptedServices fresh;
-    auto other = app::makeGame(fresh);
-    other->start();
-    ui::Window* login = other->find("FrmLogin");
-    ASSERT_NE(login, nullptr);
-    EXPECT_TRUE(login->standsAlone);
-    EXPECT_EQ(login->opener(), nullptr);
 }
 
 }  // namespace
