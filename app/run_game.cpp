@@ -34,6 +34,7 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     ui::qt::QtFrontEnd front(*game);
     ui::qt::RealTimeClock clock(*game);
     front.setModalListener(&clock);
+    services.setDialogOwner([&front] { return front.dialogOwner(); });
     game->setObserver(&front);
     game->start();
     // The sound system is slow to wake; it does so once the first window is up, long before

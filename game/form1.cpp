@@ -11,6 +11,8 @@ namespace {
 
 constexpr int RowHeight = 22;
 constexpr int FrameTop = 18;  // below the frame's caption
+constexpr int RowLeft = 6;    // inside the frame's edge
+constexpr int RowRight = 4;
 
 struct Row {
     const char* captionName;
@@ -25,6 +27,9 @@ Form1::Form1(Game& game)
     : ui::Window(game, QStringLiteral("Form1"), QStringLiteral("Tarnvik 2"), Width, Height),
       game_(game) {
     keepModelWhenClosed = true;
+    // It outlives the name window that opens it; its close box asks the quit-time save.
+    standsAlone = true;
+    escapeCloses = false;
     layOutButtons();
     layOutPictures();
     layOutFrames();
@@ -56,24 +61,25 @@ void Form1::layOutPictures() {
 }
 
 void Form1::layOutFrames() {
+    // Each caption column is as wide as its longest caption and a small gap; the values get
+    // the rest of the frame, room for the longest name a store or the job list writes there.
     auto addRows = [this](ui::Control& frame, int captionWidth, std::initializer_list<Row> rows) {
-        const int valueWidth = frame.geometry().width - captionWidth - 16;
+        const int valueLeft = RowLeft + captionWidth;
         int y = FrameTop;
-        int n = 0;
         for (const Row& row : rows) {
             if (row.caption != nullptr) {
-                addLabel(row.captionName, row.caption, {8, y, captionWidth, RowHeight - 2}, &frame);
+                addLabel(row.captionName, row.caption, {RowLeft, y, captionWidth, RowHeight - 2},
+                         &frame);
             }
+            const int left = row.caption != nullptr ? valueLeft : RowLeft;
             addLabel(row.valueName, row.value,
-                     {row.caption != nullptr ? 8 + captionWidth : 8, y, valueWidth, RowHeight - 2},
-                     &frame);
+                     {left, y, frame.geometry().width - left - RowRight, RowHeight - 2}, &frame);
             y += RowHeight;
-            ++n;
         }
     };
 
     ui::Control& personal = addFrame("Frame3", "Личные Данные", {8, 288, 260, 180});
-    addRows(personal, 90,
+    addRows(personal, 84,
             {{"Label1", "Имя:", "Lbllogin", "Игрок"},
              {"Label2", "Деньги: ", "LblMoney", "200"},
              {"Label3", "Очки:", "LblCoint", "0"},
@@ -83,13 +89,13 @@ void Form1::layOutFrames() {
              {nullptr, nullptr, "LblClock", "00:00"}});
 
     ui::Control& education = addFrame("Frame5", "Обучение", {276, 288, 293, 180});
-    addRows(education, 160,
+    addRows(education, 150,
             {{"Label7", "Среднее образование:", "Lbl1", "0"},
              {"Label8", "Английский:", "Lbl2", "0"},
              {"Label9", "Высшее образование:", "Lbl3", "0"}});
 
     ui::Control& computer = addFrame("Frame1", "Компьютер", {8, 474, 260, 205});
-    addRows(computer, 95,
+    addRows(computer, 90,
             {{"Label10", "Процессор: ", "LblCPU", "Нет"},
              {"Label11", "Модем:", "LblModem", "Нет"},
              {"Label12", "Ram: ", "LblRam", "Нет"},
@@ -97,7 +103,7 @@ void Form1::layOutFrames() {
              {"Label14", "Видео Карта:", "LblVideo", "Нет"}});
 
     ui::Control& programs = addFrame("Frame2", "Программы", {276, 474, 293, 205});
-    addRows(programs, 172,
+    addRows(programs, 166,
             {{"Label15", "ОС: ", "LblOS", "Нет"},
              {"Label16", "Антивирус: ", "LblAV", "Нет"},
              {"Label17", "Интернет Браузер:", "LblIB", "Нет"},
@@ -109,15 +115,23 @@ void Form1::layOutFrames() {
 
 void Form1::layOutMenu() {
     ui::Control& gameMenu = addMenu("mnuGame", "Игра");
-    addMenu("mnuNewGame", "Новая игра", &gameMenu);
+    addMenu("mnuNewGame", "Новая игра", &gameMenu).shortcut = QStringLiteral("Ctrl+N");
     ui::Control& saving = addMenu("mnufile", "Сохранение", &gameMenu);
-    addMenu("mnusave", "Сохранить", &saving);
-    addMenu("mnuload", "Загрузить", &saving);
-    addMenu("mnuPause", "Пауза Вк./Выкл.", &gameMenu);
+    addMenu("mnusave", "Сохранить", &saving).shortcut = QStringLiteral("Ctrl+S");
+    addMenu("mnuload", "Загрузить", &saving).shortcut = QStringLiteral("Ctrl+O");
+    addMenu("mnuPause", "Пауза Вк./Выкл.", &gameMenu).shortcut = QStringLiteral("P");
     ui::Control& speed = addMenu("mnuSpeed", "Скорость", &gameMenu);
     for (int i = 1; i <= 6; ++i) {
-        addMenu(QStringLiteral("mnu%1").arg(i), QStringLiteral("%1-X").arg(i), &speed);
+        ui::Control& item =
+            addMenu(QStringLiteral("mnu%1").arg(i), QStringLiteral("%1-X").arg(i), &speed);
+        item.checkable = true;
+        item.setChecked(i == 1);  // the design-time interval is the first speed's
+        item.shortcut = QStringLiteral("Ctrl+%1").arg(i);
     }
+    ui::Control& sound = addMenu("mnuSound", "Звук", &gameMenu);
+    sound.checkable = true;
+    sound.setChecked(true);
+    addMenu("mnuExit", "Выход", &gameMenu).shortcut = QStringLiteral("Ctrl+Q");
     ui::Control& run = addMenu("mnuRun", "Запустить");
     addMenu("mnuVexa", "Vexa 2", &run).setEnabled(false);
     ui::Control& info = addMenu("mnuOb", "Информация");
@@ -134,6 +148,9 @@ void Form1::connectHandlers() {
     }
     control("mnuPause").onClick = [&g] { togglePause(g); };
     control("mnuNewGame").onClick = [&g] { newGame(g); };
+    control("mnuSound").onClick = [&g] { switchSound(g); };
+    // As the close box: the quit-time question, then the end or the save window.
+    control("mnuExit").onClick = [this] { app().close(*this); };
     control("Command8").onClick = [&g] { formatDisk(g); };
     control("mnusave").onClick = [&g] { g.openActivity(QStringLiteral("Frmsave"), false); };
     control("mnuload").onClick = [&g] { g.openActivity(QStringLiteral("Frmload")); };
@@ -151,6 +168,7 @@ void Form1::connectHandlers() {
 }
 
 void Form1::load() {
+    control("mnuSound").setChecked(game_.services().soundOn());
     startGame(game_);
 }
 

@@ -8,6 +8,10 @@ namespace game {
 FrmLogin::FrmLogin(Game& game)
     : ui::Window(game, QStringLiteral("FrmLogin"), QStringLiteral("Ввод имени"), 260, 112),
       game_(game) {
+    // The program's first window: nothing opened it, and its close box ends the program.
+    standsAlone = true;
+    escapeCloses = false;
+    defaultButton = QStringLiteral("Command1");
     addLabel("Label1", "Введите ваше имя", {10, 10, 240, 20}).align = ui::Align::Center;
     add("Text1", ui::ControlKind::TextBox, {30, 38, 200, 24}).setText(QStringLiteral("Игрок"));
     addButton("Command1", "Принять", {80, 74, 100, 26}).onClick = [this] { accept(); };

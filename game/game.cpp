@@ -72,6 +72,7 @@ void Game::endActivity(bool startClock) {
     form1().setEnabled(true);
     if (startClock) {
         clock().setEnabled(true);
+        form1().setTitleNote({});  // time runs again, also after a pause
     }
 }
 

@@ -67,6 +67,9 @@ int speedInterval(int speed) {
 
 void chooseSpeed(Game& g, int speed) {
     g.clock().setInterval(speedInterval(speed));
+    for (int i = 1; i <= 6; ++i) {
+        g.form1().control(QStringLiteral("mnu%1").arg(i)).setChecked(i == speed);
+    }
 }
 
 void togglePause(Game& g) {
@@ -79,6 +82,8 @@ void togglePause(Game& g) {
     // Resuming follows the installed system at once: enabling the item until the next tick
     // would let a player boot a system he does not have.
     form.control("mnuVexa").setEnabled(!pausing && g.globals.OsLevel == 5);
+    // Dimmed buttons alone do not say why nothing moves.
+    form.setTitleNote(pausing ? QStringLiteral("Пауза") : QString());
     g.info(pausing ? QStringLiteral("Пауза включена!") : QStringLiteral("Пауза выключена!"));
 }
 

@@ -125,4 +125,10 @@ void formatDisk(Game& g) {
     g.form1().control("mnuVexa").setEnabled(false);
 }
 
+void switchSound(Game& g) {
+    const bool on = !g.services().soundOn();
+    g.services().setSoundOn(on);
+    g.form1().control("mnuSound").setChecked(on);
+}
+
 }  // namespace game

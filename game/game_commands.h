@@ -10,6 +10,8 @@ void newGame(Game& game);
 // Closing the main window: offers to save, then the program ends (after the save, if any).
 void offerSaveOnExit(Game& game);
 void formatDisk(Game& game);
+// The sound switch of the game menu: beeps are heard or not, nothing else changes.
+void switchSound(Game& game);
 
 // Full capacity in MB of the hard disk of a level, 0 for none or an unknown level.
 int diskCapacity(int diskLevel);

@@ -11,8 +11,9 @@ packages=(
     libgtest-dev libbenchmark-dev
     # The windows are drawn in Arial; Liberation Sans stands in for it.
     fonts-liberation
-    # A virtual screen for looking at the real windows on a machine without a display.
-    xvfb xauth
+    # A virtual screen for looking at the real windows on a machine without a display, and
+    # what the test that plays the game through X needs: a window manager, xdotool, xprop.
+    xvfb xauth openbox xdotool x11-utils
     # The validators of the installed menu entry and software-centre metadata.
     desktop-file-utils appstream
     "$@"

@@ -30,6 +30,18 @@ private:
     AppObserver* observer_;
 };
 
+constexpr int EnterKey = 13;
+constexpr int EscapeKey = 27;
+constexpr int SpaceKey = 32;
+
+// The nearest window up the chain of openers that is still open.
+Window* liveOpener(Window* window) {
+    while (window != nullptr && !window->live()) {
+        window = window->opener();
+    }
+    return window;
+}
+
 bool isList(const Control& c) {
     return c.kind() == ControlKind::ListBox || c.kind() == ControlKind::FileList ||
            c.kind() == ControlKind::ComboBox;
@@ -107,6 +119,9 @@ Window& Application::show(const QString& name) {
     }
     open_.push_back(blueprint(name));
     Window& window = *open_.back();
+    // A window closing as it opens another (the software store opening the language store)
+    // hands it on to its own opener.
+    window.setOpener(window.standsAlone ? nullptr : liveOpener(source_));
     window.setLive(true);
     for (const auto& c : window.controls()) {
         if (c->kind() == ControlKind::Timer) {
@@ -149,6 +164,12 @@ void Application::retire(Window& window) {
         }
     }
     window.setVisible(false);
+    // Its windows stay open (a download outlives the browser): they pass to its opener.
+    for (const auto& w : open_) {
+        if (w->opener() == &window) {
+            w->setOpener(window.opener());
+        }
+    }
     auto it = std::find_if(open_.begin(), open_.end(),
                            [&window](const auto& w) { return w.get() == &window; });
     std::unique_ptr<Window> owned = std::move(*it);
@@ -164,9 +185,13 @@ void Application::collectGarbage() {
     closing_.clear();
 }
 
-void Application::dispatch(const std::function<void()>& handler) {
+void Application::dispatch(const std::function<void()>& handler, Window* source) {
     if (ended_) {
         return;
+    }
+    Window* const outer = source_;
+    if (source != nullptr) {
+        source_ = source;
     }
     ++dispatchDepth_;
     try {
@@ -175,9 +200,11 @@ void Application::dispatch(const std::function<void()>& handler) {
         // The program ended inside the handler; nothing after it runs.
     } catch (...) {
         --dispatchDepth_;
+        source_ = outer;
         throw;
     }
     --dispatchDepth_;
+    source_ = outer;
     if (dispatchDepth_ == 0) {
         collectGarbage();
     }
@@ -195,11 +222,13 @@ bool Application::click(Control& control) {
     if (!deliverable(control)) {
         return false;
     }
-    dispatch([&control] {
-        if (control.onClick) {
-            control.onClick();
-        }
-    });
+    dispatch(
+        [&control] {
+            if (control.onClick) {
+                control.onClick();
+            }
+        },
+        &control.window());
     return true;
 }
 
@@ -207,11 +236,13 @@ bool Application::mouseDown(Control& control, MouseButton button) {
     if (!deliverable(control)) {
         return false;
     }
-    dispatch([&control, button] {
-        if (control.onMouseDown) {
-            control.onMouseDown(button);
-        }
-    });
+    dispatch(
+        [&control, button] {
+            if (control.onMouseDown) {
+                control.onMouseDown(button);
+            }
+        },
+        &control.window());
     return true;
 }
 
@@ -219,11 +250,13 @@ bool Application::mouseUp(Control& control, MouseButton button) {
     if (!deliverable(control)) {
         return false;
     }
-    dispatch([&control, button] {
-        if (control.onMouseUp) {
-            control.onMouseUp(button);
-        }
-    });
+    dispatch(
+        [&control, button] {
+            if (control.onMouseUp) {
+                control.onMouseUp(button);
+            }
+        },
+        &control.window());
     return true;
 }
 
@@ -231,27 +264,72 @@ bool Application::keyPress(Control& control, int code) {
     if (!deliverable(control)) {
         return false;
     }
-    dispatch([&control, code] {
-        if (control.onKeyPress) {
-            control.onKeyPress(code);
-        }
-    });
+    dispatch(
+        [this, &control, code] {
+            if (control.onKeyPress) {
+                control.onKeyPress(code);
+            }
+            windowKeys(control.window(), &control, code);
+        },
+        &control.window());
     return true;
+}
+
+void Application::windowKeys(Window& window, Control* control, int code) {
+    if (!window.live() || (control != nullptr && control->onKeyPress && code != EscapeKey)) {
+        return;  // the control's own handler had the key
+    }
+    if (code == EscapeKey) {
+        // As the close box: a disabled window ignores it.
+        if (window.closesOnEscape() && window.enabled()) {
+            close(window);
+        }
+        return;
+    }
+    if (control == nullptr) {
+        return;
+    }
+    if (control->labelButton && (code == EnterKey || code == SpaceKey)) {
+        pressButton(*control);
+    } else if (code == EnterKey && control->kind() == ControlKind::TextBox && !control->multiLine &&
+               !window.defaultButton.isEmpty()) {
+        if (Control* button = window.find(window.defaultButton)) {
+            pressButton(*button);
+        }
+    }
+}
+
+void Application::pressButton(Control& button) {
+    Window& window = button.window();
+    if (!button.reachable()) {
+        return;
+    }
+    if (button.onMouseDown) {
+        button.onMouseDown(MouseButton::Left);
+    }
+    if (window.live() && button.onMouseUp) {
+        button.onMouseUp(MouseButton::Left);
+    }
+    if (window.live() && button.reachable() && button.onClick) {
+        button.onClick();
+    }
 }
 
 bool Application::select(Control& control, int row) {
     if (!deliverable(control) || !isList(control) || row < 0 || row >= control.items().size()) {
         return false;
     }
-    dispatch([&control, row] {
-        control.setListIndex(row);
-        if (control.kind() == ControlKind::ComboBox) {
-            control.setText(control.item(row));
-        }
-        if (control.onClick) {
-            control.onClick();
-        }
-    });
+    dispatch(
+        [&control, row] {
+            control.setListIndex(row);
+            if (control.kind() == ControlKind::ComboBox) {
+                control.setText(control.item(row));
+            }
+            if (control.onClick) {
+                control.onClick();
+            }
+        },
+        &control.window());
     return true;
 }
 
@@ -269,14 +347,16 @@ bool Application::clickWindow(Window& window) {
     if (!reachable(window)) {
         return false;
     }
-    dispatch([&window] {
-        if (window.onMouseDown) {
-            window.onMouseDown(MouseButton::Left);
-        }
-        if (window.live() && window.onClick) {
-            window.onClick();
-        }
-    });
+    dispatch(
+        [&window] {
+            if (window.onMouseDown) {
+                window.onMouseDown(MouseButton::Left);
+            }
+            if (window.live() && window.onClick) {
+                window.onClick();
+            }
+        },
+        &window);
     return true;
 }
 
@@ -284,11 +364,13 @@ bool Application::mouseDownWindow(Window& window, MouseButton button) {
     if (!reachable(window)) {
         return false;
     }
-    dispatch([&window, button] {
-        if (window.onMouseDown) {
-            window.onMouseDown(button);
-        }
-    });
+    dispatch(
+        [&window, button] {
+            if (window.onMouseDown) {
+                window.onMouseDown(button);
+            }
+        },
+        &window);
     return true;
 }
 
@@ -296,11 +378,14 @@ bool Application::keyPressWindow(Window& window, int code) {
     if (!reachable(window)) {
         return false;
     }
-    dispatch([&window, code] {
-        if (window.onKeyPress) {
-            window.onKeyPress(code);
-        }
-    });
+    dispatch(
+        [this, &window, code] {
+            if (window.onKeyPress) {
+                window.onKeyPress(code);
+            }
+            windowKeys(window, nullptr, code);
+        },
+        &window);
     return true;
 }
 
@@ -308,7 +393,7 @@ bool Application::requestClose(Window& window) {
     if (ended_ || modalDepth_ > 0 || !window.live() || !window.enabled()) {
         return false;
     }
-    dispatch([this, &window] { close(window); });
+    dispatch([this, &window] { close(window); }, &window);
     return true;
 }
 
@@ -316,11 +401,13 @@ void Application::tick(Control& timer) {
     if (ended_ || !timer.window().live() || !timer.enabled()) {
         return;
     }
-    dispatch([&timer] {
-        if (timer.onTick) {
-            timer.onTick();
-        }
-    });
+    dispatch(
+        [&timer] {
+            if (timer.onTick) {
+                timer.onTick();
+            }
+        },
+        &timer.window());
 }
 
 Answer Application::message(const QString& text, MessageKind kind,

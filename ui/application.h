@@ -78,8 +78,12 @@ public:
     bool mouseDownWindow(Window& window, MouseButton button);
     bool keyPressWindow(Window& window, int code);
     bool requestClose(Window& window);  // the close box
-    // Runs any code as one event (used for the start of the program).
-    void dispatch(const std::function<void()>& handler);
+    // Runs any code as one event (used for the start of the program). `source` is the window
+    // the event belongs to; a nested event without one stays with the outer event's window.
+    void dispatch(const std::function<void()>& handler, Window* source = nullptr);
+    // The window whose event is being handled (it may be closing), or null outside events.
+    // A window shown now is tied to it; a message box asked now belongs to it.
+    Window* eventWindow() const { return source_; }
 
     // Message boxes; the clock stands still while one is open.
     Answer message(const QString& text, MessageKind kind,
@@ -98,6 +102,11 @@ public:
 
 private:
     bool deliverable(const Control& control) const;
+    // The keys a window answers itself after the control's own handler: Esc closes it, Enter in
+    // a text box presses its default button, Space and Enter press a focused label button.
+    void windowKeys(Window& window, Control* control, int code);
+    // A left click on a label button, press and release included, inside the current event.
+    void pressButton(Control& button);
     bool reachable(const Window& window) const;
     // Takes an open window off the screen and the clock and out of the open windows.
     void retire(Window& window);
@@ -112,6 +121,7 @@ private:
     std::vector<std::unique_ptr<Window>> open_;
     std::vector<std::unique_ptr<Window>> kept_;
     std::vector<std::unique_ptr<Window>> closing_;
+    Window* source_ = nullptr;
     int dispatchDepth_ = 0;
     int modalDepth_ = 0;
     bool ended_ = false;

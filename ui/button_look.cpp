@@ -15,6 +15,7 @@ void showReleased(Control& label) {
 }
 
 void giveButtonLook(Control& label) {
+    label.labelButton = true;
     label.onMouseDown = [&label](MouseButton button) {
         if (button == MouseButton::Left) {
             showPressed(label);

@@ -45,6 +45,14 @@ void Control::setEnabled(bool enabled) {
     changed(Property::Enabled);
 }
 
+void Control::setChecked(bool checked) {
+    if (checked_ == checked) {
+        return;
+    }
+    checked_ = checked;
+    changed(Property::Checked);
+}
+
 void Control::setVisible(bool visible) {
     if (visible_ == visible) {
         return;

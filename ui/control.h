@@ -40,6 +40,7 @@ enum class Property {
     Interval,
     Picture,
     Geometry,
+    Checked,  // the check mark of a menu item
 };
 
 enum class MouseButton { Left, Right };
@@ -129,12 +130,25 @@ public:
     const QString& picture() const { return picture_; }
     void setPicture(const QString& file);
 
+    // A menu item's check mark (the current speed, the sound switch).
+    bool checked() const { return checked_; }
+    void setChecked(bool checked);
+
     // Design-time look, fixed after construction.
     int fontSize = 10;
     bool bold = false;
     Align align = Align::Left;
     bool multiLine = false;
     bool readOnly = false;
+    // A label that works as a button: the keyboard reaches it (Tab), and Space or Enter press
+    // it as a left click does, pressed look included. Set by giveButtonLook.
+    bool labelButton = false;
+    // A list that only shows values beside another (prices): never selected, never focused.
+    bool displayOnly = false;
+    // A menu item that shows a check mark, and the key that clicks it ("Ctrl+N", "P"); the
+    // view shows the key beside the caption.
+    bool checkable = false;
+    QString shortcut;
     // A label drawn without its background, so that a picture under it shows through.
     bool transparent = false;
 
@@ -170,6 +184,7 @@ private:
     int max_ = 100;
     int interval_ = 0;
     QString picture_;
+    bool checked_ = false;
     ControlObserver* observer_ = nullptr;
 };
 

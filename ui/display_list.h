@@ -7,6 +7,7 @@ namespace ui {
 // A list that only shows values beside another list or beside buttons (prices, salaries):
 // a click on a row leaves nothing selected.
 inline void makeDisplayOnly(Control& list) {
+    list.displayOnly = true;
     list.onClick = [&list] { list.setListIndex(-1); };
 }
 

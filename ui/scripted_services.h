@@ -36,6 +36,9 @@ public:
     QString currentTime() override { return time; }
     QString gameFolder() override { return folder; }
     void programEnded() override;
+    // Beeps are recorded whether the sound is on or not: the game does the same either way.
+    bool soundOn() const override { return soundOn_; }
+    void setSoundOn(bool on) override { soundOn_ = on; }
 
     void queueAnswer(bool yes) { answers_.push_back(yes ? Answer::Yes : Answer::No); }
     void queueRandom(double r) { randoms_.push_back(r); }
@@ -70,6 +73,7 @@ private:
     std::vector<ServiceEvent> history_;
     std::mt19937 generator_{20261209};
     bool ended_ = false;
+    bool soundOn_ = true;
     int unanswered_ = 0;
 };
 

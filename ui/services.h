@@ -31,6 +31,10 @@ public:
     virtual QString gameFolder() = 0;
     // The program has ended; no window is left and no event follows.
     virtual void programEnded() = 0;
+    // The player's sound switch: off, beeps are silent and nothing else changes. The real
+    // services remember it between runs.
+    virtual bool soundOn() const = 0;
+    virtual void setSoundOn(bool on) = 0;
 };
 
 }  // namespace ui

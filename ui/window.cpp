@@ -30,6 +30,18 @@ void Window::setCaption(const QString& caption) {
     changed(WindowProperty::Caption);
 }
 
+void Window::setTitleNote(const QString& note) {
+    if (titleNote_ == note) {
+        return;
+    }
+    titleNote_ = note;
+    changed(WindowProperty::Caption);
+}
+
+QString Window::title() const {
+    return titleNote_.isEmpty() ? caption_ : caption_ + QStringLiteral(" — ") + titleNote_;
+}
+
 void Window::setEnabled(bool enabled) {
     if (enabled_ == enabled) {
         return;

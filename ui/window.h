@@ -34,6 +34,12 @@ public:
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // A short state shown in the title bar after the caption ("Пауза"); the caption itself,
+    // which the rules read, stays as it is. Empty for none.
+    const QString& titleNote() const { return titleNote_; }
+    void setTitleNote(const QString& note);
+    // What the title bar shows: the caption, and the note after a dash.
+    QString title() const;
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     bool visible() const { return visible_; }
@@ -46,6 +52,28 @@ public:
     bool frameless = false;
     // The main window's state outlives its closing: its model is kept after the view goes.
     bool keepModelWhenClosed = false;
+
+    // How a window stands to the others and to the keyboard. Set in a window's constructor.
+    //
+    // standsAlone: not tied to the window that opened it. Every other window is a dialog of its
+    //   opener for the window system, which keeps it above that window. Set on the windows that
+    //   outlive or replace their opener: `FrmLogin`, `Form1`, `FrmSaveEnd`.
+    // escapeCloses: Esc closes the window exactly as its close box does. Off where the close
+    //   box ends the program or asks the quit-time save: `FrmLogin`, `Form1`, `FrmSaveEnd`.
+    //   A borderless window has no close box, so Esc never closes one.
+    // defaultButton: the label button that Enter presses in a text box that has no key handler
+    //   of its own (`FrmLogin`'s "Принять"; the save windows' "Сохранить"). Empty for none.
+    bool standsAlone = false;
+    bool escapeCloses = true;
+    QString defaultButton;
+
+    // The window whose event opened this one, kept up to date by the application: when an
+    // opener closes first, its windows pass to the opener's own opener. Null for a window that
+    // stands alone or was opened by no window.
+    Window* opener() const { return opener_; }
+    void setOpener(Window* opener) { opener_ = opener; }
+    // Whether Esc closes it (see escapeCloses).
+    bool closesOnEscape() const { return escapeCloses && !frameless; }
 
     Control& add(const QString& name, ControlKind kind, Rect geometry, Control* parent = nullptr);
     Control& addLabel(const QString& name, const QString& caption, Rect geometry,
@@ -87,6 +115,8 @@ private:
     Application& app_;
     QString name_;
     QString caption_;
+    QString titleNote_;
+    Window* opener_ = nullptr;
     int width_;
     int height_;
     bool enabled_ = true;

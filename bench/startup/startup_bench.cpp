@@ -16,6 +16,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr double Budget = 1.5;
+// The first window is what the player waits for: it has the tighter aim.
+constexpr double FirstWindowBudget = 1.2;
 constexpr const char* Usage = "startup_bench [--runs N]  (run under xvfb-run -a, or offscreen)";
 
 struct Program {
@@ -82,9 +84,9 @@ void printRow(const char* label, double paint, double wall, double rss, const ch
     std::printf(unitsFormat, label, paint, wall, rss);
 }
 
-void printVerdict(const char* what, double ratio) {
-    std::printf("%-14s %.2f x the minimal program   %s (goal below %.1f x)\n", what, ratio,
-                bench::verdict(ratio < Budget), Budget);
+void printVerdict(const char* what, double ratio, double budget = Budget) {
+    std::printf("%-14s %.2f x the minimal program   %s (goal at most %.1f x)\n", what, ratio,
+                bench::verdict(ratio <= budget), budget);
 }
 
 }  // namespace
@@ -139,7 +141,7 @@ int main(int argc, char** argv) {
     printRow("game / minimal", gPaint / mPaint, gWall / mWall, gRss / mRss,
              "%-20s %14.2f %14.2f %12.2f\n");
     printVerdict("start time", gWall / mWall);
-    printVerdict("first window", gPaint / mPaint);
+    printVerdict("first window", gPaint / mPaint, FirstWindowBudget);
     printVerdict("peak memory", gRss / mRss);
     return 0;
 }

@@ -351,9 +351,11 @@ void drawStreet(QPainter& p) {
 
 }  // namespace
 
-QImage drawCity(int frame) {
-    QImage image(SceneWidth, SceneHeight, QImage::Format_RGB32);
+QImage drawCity(int frame, int scale) {
+    QImage image(SceneWidth * scale, SceneHeight * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
+    // The painter draws the same scene in the same coordinates, at `scale` pixels per point.
+    image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     Dice dice(2026);

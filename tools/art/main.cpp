@@ -34,6 +34,8 @@ const std::vector<Artwork>& artworks() {
     static const std::vector<Artwork> all = {
         {"images/City1.png", [] { return png(art::drawCity(0)); }},
         {"images/City2.png", [] { return png(art::drawCity(1)); }},
+        {"images/City1@2x.png", [] { return png(art::drawCity(0, 2)); }},
+        {"images/City2@2x.png", [] { return png(art::drawCity(1, 2)); }},
         {"icons/tarnvik2.svg", [] { return art::drawGameIconSvg(); }},
         {"icons/tarnvik2-16.png", [] { return png(art::drawGameIcon(16)); }},
         {"icons/tarnvik2-24.png", [] { return png(art::drawGameIcon(24)); }},

@@ -324,7 +324,8 @@ private:
 
 std::vector<Problem> QtPlayer::messageShown(const ui::ServiceEvent& event) {
     std::vector<Problem> problems;
-    const auto box = ui::qt::makeMessageBox(event.text, event.kind, event.title);
+    const auto box =
+        ui::qt::makeMessageBox(event.text, event.kind, event.title, front_.dialogOwner());
     QString text = event.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (box->text() != text) {
@@ -358,8 +359,7 @@ std::vector<Problem> QtPlayer::messageShown(const ui::ServiceEvent& event) {
             button->click();
         }
     });
-    box->exec();
-    if (ui::qt::answerFor(*box, box->clickedButton()) != event.answer) {
+    if (ui::qt::runMessageBox(*box) != event.answer) {
         problems.push_back({QStringLiteral("the pressed button to give the game's answer"),
                             QStringLiteral("another answer")});
     }

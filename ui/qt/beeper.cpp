@@ -1,51 +1,95 @@
 #include "ui/qt/beeper.h"
 
-#include <QTimer>
 #include <QUrl>
+#include <utility>
 
 namespace ui::qt {
 
 namespace {
-// Silence between two beeps, so that successive beeps are heard one by one.
-constexpr int GapMs = 70;
-// Beeps waiting their turn, at most: a program of the in-game system that beeps in a loop
-// would otherwise queue hours of sound. About three seconds' worth; more are dropped.
-constexpr int MaxWaiting = 20;
+
+// The multimedia stack tells the console when it finds no sound server or audio device, as it
+// wakes (in events of its own) and as it plays. A game without sound goes on silently, so what
+// it says meanwhile is dropped: from the sound's loading until it is ready or has failed, and
+// during each play.
+QtMessageHandler quietened = nullptr;
+int quietDepth = 0;
+
+void drop(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg && quietened != nullptr) {
+        quietened(type, context, message);
+    }
+}
+
+void quieten() {
+    if (quietDepth++ == 0) {
+        quietened = qInstallMessageHandler(drop);
+    }
+}
+
+void speakUp() {
+    if (--quietDepth == 0) {
+        qInstallMessageHandler(quietened);
+    }
+}
+
+class Quiet {
+public:
+    Quiet() { quieten(); }
+    ~Quiet() { speakUp(); }
+    Quiet(const Quiet&) = delete;
+    Quiet& operator=(const Quiet&) = delete;
+};
+
 }  // namespace
 
-Beeper::Beeper(QObject* parent) : QObject(parent) {
+Beeper::~Beeper() {
+    if (loading_) {
+        speakUp();
+    }
+}
+
+Beeper::Beeper(QObject* parent) : QObject(parent), sound_(nullptr), queue_(*this) {
+    quieten();  // until the sound has loaded, or failed to
+    loading_ = true;
     sound_.setSource(QUrl(QStringLiteral("qrc:/sounds/beep.wav")));
     sound_.setVolume(0.6f);
     connect(&sound_, &QSoundEffect::playingChanged, this, [this] {
-        if (!sound_.isPlaying() && playing_) {
-            playing_ = false;
-            QTimer::singleShot(GapMs, this, [this] { playNext(); });
+        if (!sound_.isPlaying()) {
+            queue_.playerFinished();
         }
     });
     connect(&sound_, &QSoundEffect::statusChanged, this, [this] {
-        if (sound_.status() == QSoundEffect::Ready) {
-            playNext();
-        } else if (sound_.status() == QSoundEffect::Error) {
-            pending_ = 0;  // no audio device: the game goes on silently
-            playing_ = false;
+        const QSoundEffect::Status status = sound_.status();
+        if ((status == QSoundEffect::Ready || status == QSoundEffect::Error) &&
+            std::exchange(loading_, false)) {
+            speakUp();
+        }
+        if (status == QSoundEffect::Ready) {
+            queue_.playerReady();
+        } else if (status == QSoundEffect::Error) {
+            queue_.playerFailed();
         }
     });
 }
 
 void Beeper::beep() {
-    if (sound_.status() == QSoundEffect::Error || pending_ >= MaxWaiting) {
-        return;
-    }
-    ++pending_;
-    playNext();
+    const Quiet quiet;
+    queue_.beep();
 }
 
-void Beeper::playNext() {
-    if (playing_ || pending_ == 0 || sound_.status() != QSoundEffect::Ready) {
-        return;
+BeepPlayer::State Beeper::state() const {
+    switch (sound_.status()) {
+        case QSoundEffect::Ready:
+            return State::Ready;
+        case QSoundEffect::Error:
+            return State::Failed;
+        default:
+            return State::Loading;
     }
-    --pending_;
-    playing_ = true;
+}
+
+void Beeper::play() {
+    const Quiet quiet;
     sound_.play();
 }
 

@@ -3,25 +3,28 @@
 #include <QObject>
 #include <QSoundEffect>
 
+#include "ui/qt/beep_queue.h"
 #include "ui/qt/sound.h"
 
 namespace ui::qt {
 
-// Plays the beep sound, one after another, so that three beeps are heard as three. Without an
-// audio device it stays silent.
-class Beeper : public QObject, public Sound {
+// The game's beep: the embedded sound through the multimedia stack, queued so that beeps in a
+// row are heard one by one. Without an audio device it stays silent, and says nothing.
+class Beeper : public QObject, public Sound, public BeepPlayer {
     Q_OBJECT
 public:
     explicit Beeper(QObject* parent = nullptr);
+    ~Beeper() override;
     void beep() override;
-    bool idle() const override { return pending_ == 0 && !playing_; }
+    bool idle() const override { return queue_.idle(); }
+
+    State state() const override;
+    void play() override;
 
 private:
-    void playNext();
-
     QSoundEffect sound_;
-    int pending_ = 0;
-    bool playing_ = false;
+    BeepQueue queue_;
+    bool loading_ = false;
 };
 
 }  // namespace ui::qt

@@ -1,13 +1,19 @@
 #include "ui/qt/message_boxes.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QGridLayout>
+#include <QPointer>
 #include <QPushButton>
+#include <QSpacerItem>
+
+#include "ui/qt/title_fit.h"
 
 namespace ui::qt {
 
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, ui::MessageKind kind,
-                                            const QString& title) {
-    auto box = std::make_unique<QMessageBox>();
+                                            const QString& title, QWidget* owner) {
+    auto box = std::make_unique<QMessageBox>(owner);
     box->setWindowTitle(title);
     // Plain text: whatever a script or a file name holds is shown, never interpreted.
     box->setTextFormat(Qt::PlainText);
@@ -42,7 +48,26 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, ui::MessageKind
         box->setDefaultButton(ok);
         box->setEscapeButton(ok);
     }
+    // A message box sizes itself to its text; a short text would leave the title cut. (Set
+    // last: the box lays itself out anew when its icon or text changes.)
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        grid->addItem(new QSpacerItem(widthForTitle(title, box->font()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     return box;
+}
+
+ui::Answer runMessageBox(QMessageBox& box) {
+    QPointer<QWidget> focus = QApplication::focusWidget();
+    box.exec();
+    // The window manager gives the focus back to a window, not always to the one the player
+    // was in, nor to the widget in it: the list that took the arrow keys takes them again.
+    if (focus && focus->isVisible()) {
+        focus->activateWindow();
+        focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return answerFor(box, box.clickedButton());
 }
 
 ui::Answer answerFor(const QMessageBox& box, const QAbstractButton* clicked) {

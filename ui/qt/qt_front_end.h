@@ -23,6 +23,9 @@ public:
     ui::Application& app() const { return app_; }
     // The view of an open window, or null.
     WindowView* view(const QString& windowName) const;
+    // The window a message box asked now belongs to: the view of the window whose event is
+    // being handled, or of the nearest opener still on screen; null when there is none.
+    QWidget* dialogOwner() const;
 
     // Told of a fault in a handler run for the player's input (see WindowView::onFault).
     void setFaultHandler(std::function<void(const QString&)> handler) {
@@ -39,6 +42,8 @@ public:
     void programEnded() override;
 
 private:
+    WindowView* viewOf(const ui::Window* window) const;
+
     ui::Application& app_;
     std::map<ui::Window*, WindowView*> views_;
     ui::AppObserver* modalListener_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTime>
 #include <QTimer>
@@ -20,19 +21,38 @@ QtServices::QtServices()
     QDir().mkpath(folder_ + QStringLiteral("/PF"));
 }
 
+namespace {
+const QString SoundKey = QStringLiteral("sound");
+}  // namespace
+
 ui::Answer QtServices::messageBox(const QString& text, ui::MessageKind kind, const QString& title) {
-    auto box = makeMessageBox(text, kind, title);
-    box->exec();
-    return answerFor(*box, box->clickedButton());
+    auto box = makeMessageBox(text, kind, title, dialogOwner_ ? dialogOwner_() : nullptr);
+    return runMessageBox(*box);
+}
+
+bool QtServices::soundOn() const {
+    if (!soundOn_) {
+        soundOn_ = QSettings().value(SoundKey, true).toBool();
+    }
+    return *soundOn_;
+}
+
+void QtServices::setSoundOn(bool on) {
+    soundOn_ = on;
+    QSettings().setValue(SoundKey, on);
 }
 
 void QtServices::prepareSound() {
-    if (!beeper_) {
+    // With the sound off the multimedia stack is never woken.
+    if (!beeper_ && soundOn()) {
         beeper_ = loadSound();
     }
 }
 
 void QtServices::beep() {
+    if (!soundOn()) {
+        return;
+    }
     prepareSound();
     beeper_->beep();
 }

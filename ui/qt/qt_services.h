@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include "ui/qt/sound.h"
@@ -9,6 +11,7 @@
 
 class QLocale;
 class QTime;
+class QWidget;
 
 namespace ui::qt {
 
@@ -21,6 +24,9 @@ class QtServices : public ui::Services {
 public:
     QtServices();
 
+    // The window a message box asked now belongs to (the front end knows); none by default.
+    void setDialogOwner(std::function<QWidget*()> owner) { dialogOwner_ = std::move(owner); }
+
     ui::Answer messageBox(const QString& text, ui::MessageKind kind, const QString& title) override;
     void beep() override;
     void randomize() override;
@@ -29,11 +35,16 @@ public:
     QString currentTime() override;
     QString gameFolder() override;
     void programEnded() override;
+    // Kept in the user's settings, read when first asked (never on the way to the first window).
+    bool soundOn() const override;
+    void setSoundOn(bool on) override;
 
     // Makes the sound ready before the first beep; until then start-up does without it.
     void prepareSound();
 
 private:
+    std::function<QWidget*()> dialogOwner_;
+    mutable std::optional<bool> soundOn_;
     std::unique_ptr<Sound> beeper_;
     std::mt19937 random_;
     QString folder_;

@@ -10,8 +10,13 @@ namespace {
 constexpr qint64 MaxLagMs = 1000;
 }  // namespace
 
-RealTimeClock::RealTimeClock(ui::Application& app) : app_(app) {
-    wall_.start();
+RealTimeClock::RealTimeClock(ui::Application& app, WallClock wall)
+    : app_(app), wall_(std::move(wall)) {
+    if (!wall_) {
+        elapsed_.start();
+        wall_ = [this] { return elapsed_.elapsed(); };
+    }
+    stopped_ = wall_();  // game time starts at nought whenever the wall clock began
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &RealTimeClock::wake);
@@ -26,7 +31,7 @@ RealTimeClock::~RealTimeClock() {
 }
 
 qint64 RealTimeClock::gameTime() const {
-    const qint64 now = wall_.elapsed();
+    const qint64 now = wall_();
     return now - stopped_ - (modalDepth_ > 0 ? now - modalSince_ : 0);
 }
 
@@ -58,14 +63,14 @@ void RealTimeClock::wake() {
 
 void RealTimeClock::modalStarted() {
     if (modalDepth_++ == 0) {
-        modalSince_ = wall_.elapsed();
+        modalSince_ = wall_();
         timer_.stop();
     }
 }
 
 void RealTimeClock::modalEnded() {
     if (--modalDepth_ == 0) {
-        stopped_ += wall_.elapsed() - modalSince_;
+        stopped_ += wall_() - modalSince_;
         plan();
     }
 }

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 #include "ui/application.h"
 
@@ -14,7 +15,10 @@ namespace ui::qt {
 class RealTimeClock : public QObject, public ui::AppObserver {
     Q_OBJECT
 public:
-    explicit RealTimeClock(ui::Application& app);
+    // Milliseconds of wall time since some fixed moment; by default a monotonic clock.
+    using WallClock = std::function<qint64()>;
+
+    explicit RealTimeClock(ui::Application& app, WallClock wall = {});
     ~RealTimeClock() override;
 
     void windowOpened(ui::Window&) override {}
@@ -22,13 +26,18 @@ public:
     void modalStarted() override;
     void modalEnded() override;
 
-private:
+    // The timer's call: delivers the ticks due by now and sets the timer for the next one.
     void wake();
+    // The single-shot timer that wakes the clock (its kind and the delay it was set for).
+    const QTimer& timer() const { return timer_; }
+
+private:
     void plan();
     qint64 gameTime() const;
 
     ui::Application& app_;
-    QElapsedTimer wall_;
+    QElapsedTimer elapsed_;
+    WallClock wall_;
     QTimer timer_;
     qint64 stopped_ = 0;
     qint64 modalSince_ = 0;

@@ -18,17 +18,24 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <cstdio>
 #include <exception>
+#include <utility>
 
 #include "ui/application.h"
 #include "ui/metrics.h"
+#include "ui/qt/menu_text.h"
+#include "ui/qt/title_fit.h"
+#include "ui/qt/widgets.h"
 
 namespace ui::qt {
+
+QFont gameFont() {
+    return QFont(QStringLiteral("Arial"), 10);
+}
 
 namespace {
 
@@ -72,9 +79,9 @@ std::optional<ui::MouseButton> fromQt(Qt::MouseButton button) {
     return std::nullopt;
 }
 
-// Pictures ship inside the program; a name that is not a resource is read as a file. A screen
-// with more than one pixel to a point gets the picture drawn at twice the size, where there is
-// one ("name@2x.ext"), so that it stays sharp.
+// Pictures ship inside the program; a name that is not a resource is read as a file. On a
+// screen of more than one pixel per point the picture drawn at twice the size ("@2x") is shown
+// where there is one, so the city stays sharp.
 QPixmap loadPicture(const QString& name, qreal pixelRatio) {
     if (name.isEmpty()) {
         return {};
@@ -84,26 +91,33 @@ QPixmap loadPicture(const QString& name, qreal pixelRatio) {
     if (!path.startsWith(u':') && QFile::exists(QStringLiteral(":/") + path)) {
         path = QStringLiteral(":/") + path;
     }
-    if (pixelRatio > 1.0) {
+    if (pixelRatio > 1) {
         const qsizetype dot = path.lastIndexOf(u'.');
-        const qsizetype at = dot > path.lastIndexOf(u'/') ? dot : path.size();
-        QPixmap sharp(path.left(at) + QStringLiteral("@2x") + path.mid(at));
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
+        const QString sharp = dot > path.lastIndexOf(u'/')
+                                  ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot)
+                                  : path + QStringLiteral("@2x");
+        if (QFile::exists(sharp)) {
+            QPixmap picture(sharp);
+            picture.setDevicePixelRatio(2);
+            return picture;
         }
     }
     return QPixmap(path);
 }
 
-// Rows of a fixed height, so that a window can stand its buttons level with them.
-class FixedRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), ui::LineHeight};
+// Text boxes: Fusion draws their edge a shade darker than the window colour, which on black
+// is black. The window colour of a box is used for nothing else, so it is set to a green that
+// makes the edge visible, and the focused edge is bright.
+void showBoxEdges(QWidget* box) {
+    QPalette palette = box->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, QColor(0, 150, 0));
+        palette.setColor(group, QPalette::Highlight, QColor(0, 230, 0));
+        palette.setColor(group, QPalette::HighlightedText, QColor(0, 0, 0));
     }
-};
+    box->setPalette(palette);
+    box->setAutoFillBackground(false);
+}
 
 void holdLineHeight(QTextEdit* edit) {
     QTextCursor cursor(edit->document());
@@ -113,6 +127,27 @@ void holdLineHeight(QTextEdit* edit) {
     cursor.mergeBlockFormat(format);
 }
 
+// The character code a key gives the game; none for the keys that only move the focus or the
+// cursor (Tab, the arrows, Shift and the like).
+std::optional<int> codeOf(const QKeyEvent* key) {
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return std::nullopt;
+        default:
+            break;
+    }
+    if (key->text().isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        return std::nullopt;
+    }
+    return key->text().at(0).unicode();
+}
+
 bool isMouse(QEvent::Type type) {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
            type == QEvent::MouseButtonDblClick;
@@ -120,12 +155,57 @@ bool isMouse(QEvent::Type type) {
 
 }  // namespace
 
-WindowView::WindowView(ui::Window& model)
-    : QWidget(nullptr, model.frameless ? Qt::Window | Qt::FramelessWindowHint : Qt::Window),
-      model_(model) {
+WindowView::WindowView(ui::Window& model, QWidget* owner)
+    : QWidget(owner, flagsFor(model, owner)), model_(model) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     build();
     model_.setObserver(this);
+}
+
+Qt::WindowFlags WindowView::flagsFor(const ui::Window& model, QWidget* owner) {
+    Qt::WindowFlags flags = owner != nullptr ? Qt::Dialog : Qt::Window;
+    if (model.frameless) {
+        flags |= Qt::FramelessWindowHint;
+    }
+    return flags;
+}
+
+void WindowView::tieTo(QWidget* owner) {
+    if (owner == parentWidget()) {
+        return;
+    }
+    const bool shown = isVisible();
+    const QPoint at = pos();
+    setParent(owner, flagsFor(model_, owner));
+    move(at);
+    if (shown) {
+        show();
+    }
+}
+
+WindowView* WindowView::frontDialog() const {
+    WindowView* front = nullptr;
+    for (const WindowView* v = this; v != nullptr;) {
+        const WindowView* next = nullptr;
+        for (WindowView* dialog : v->findChildren<WindowView*>(Qt::FindDirectChildrenOnly)) {
+            if (dialog->isVisible() && !dialog->detached_) {
+                next = front = dialog;
+            }
+        }
+        v = next;
+    }
+    return front;
+}
+
+void WindowView::showFrontDialog() {
+    if (WindowView* dialog = frontDialog()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
+void WindowView::syncTitle() {
+    setWindowTitle(model_.title());
 }
 
 WindowView::~WindowView() {
@@ -142,24 +222,24 @@ WindowView::~WindowView() {
 }
 
 void WindowView::build() {
-    setWindowTitle(model_.caption());
-    setFont(QFont(QStringLiteral("Arial"), 10));
+    syncTitle();
+    setFont(gameFont());
     applyColors(this, model_.foreColor, model_.backColor);
+    // The keyboard goes to the controls; the window itself is no stop for Tab.
+    setFocusPolicy(Qt::NoFocus);
+    installEventFilter(this);
 
     int top = 0;
     if (model_.hasMenu()) {
         auto* bar = new QMenuBar(this);
         buildMenu(bar);
         top = bar->sizeHint().height();
-        bar->setGeometry(0, 0, model_.width(), top);
+        bar->installEventFilter(this);
     }
     surface_ = new QWidget(this);
-    surface_->setGeometry(0, top, model_.width(), model_.height());
     applyColors(surface_, model_.foreColor, model_.backColor);
     surface_->installEventFilter(this);
-    setFixedSize(model_.width(), model_.height() + top);
-    setFocusPolicy(Qt::StrongFocus);
-    installEventFilter(this);
+    layOut(top);
 
     for (const auto& c : model_.controls()) {
         if (c->kind() == ui::ControlKind::Timer || c->kind() == ui::ControlKind::MenuItem) {
@@ -192,12 +272,26 @@ void WindowView::build() {
     }
 }
 
+void WindowView::layOut(int menuHeight) {
+    // A narrow window is widened until the window manager can show its whole title; the
+    // controls keep their places in the middle.
+    const int width = model_.frameless
+                          ? model_.width()
+                          : std::max(model_.width(), widthForTitle(model_.title(), font()));
+    if (auto* bar = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+        bar->setGeometry(0, 0, width, menuHeight);
+    }
+    surface_->setGeometry((width - model_.width()) / 2, menuHeight, model_.width(),
+                          model_.height());
+    setFixedSize(width, model_.height() + menuHeight);
+}
+
 QWidget* WindowView::createWidget(ui::Control& c, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (c.kind()) {
         case ui::ControlKind::Label: {
-            auto* label = new QLabel(parent);
-            label->setTextFormat(Qt::PlainText);
+            auto* label = new LabelWidget(parent);
+            label->setButton(c.labelButton);
             label->setWordWrap(c.multiLine);
             Qt::Alignment h = c.align == ui::Align::Center  ? Qt::AlignHCenter
                               : c.align == ui::Align::Right ? Qt::AlignRight
@@ -231,14 +325,9 @@ QWidget* WindowView::createWidget(ui::Control& c, QWidget* parent) {
         }
         case ui::ControlKind::ListBox:
         case ui::ControlKind::FileList: {
-            auto* list = new QListWidget(parent);
-            list->setItemDelegate(new FixedRowDelegate(list));
-            list->setUniformItemSizes(true);
-            // Focus comes with a click, so a list a window opens with shows no current row.
-            list->setFocusPolicy(Qt::ClickFocus);
-            list->setFrameStyle(QFrame::Box | QFrame::Plain);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            auto* list = new ListWidget(parent);
+            // A list of values beside another is only read: the keyboard passes it by.
+            list->setFocusPolicy(c.displayOnly ? Qt::NoFocus : Qt::StrongFocus);
             widget = list;
             connectEditing(c, widget);
             break;
@@ -292,46 +381,6 @@ QWidget* WindowView::createWidget(ui::Control& c, QWidget* parent) {
     return widget;
 }
 
-void WindowView::buildMenu(QMenuBar* bar) {
-    std::map<ui::Control*, QMenu*> menus;
-    auto hasChildren = [this](const ui::Control* item) {
-        for (const auto& c : model_.controls()) {
-            if (c->parent() == item && c->kind() == ui::ControlKind::MenuItem) {
-                return true;
-            }
-        }
-        return false;
-    };
-    for (const auto& c : model_.controls()) {
-        if (c->kind() != ui::ControlKind::MenuItem) {
-            continue;
-        }
-        ui::Control* item = c.get();
-        QAction* action = nullptr;
-        if (hasChildren(item)) {
-            QMenu* menu = item->parent() == nullptr
-                              ? bar->addMenu(item->caption())
-                              : menus.at(item->parent())->addMenu(item->caption());
-            menus[item] = menu;
-            action = menu->menuAction();
-        } else {
-            QWidget* owner =
-                item->parent() == nullptr ? static_cast<QWidget*>(bar) : menus.at(item->parent());
-            action = new QAction(item->caption(), owner);
-            owner->addAction(action);
-            connect(action, &QAction::triggered, this, [this, item] {
-                if (!detached_) {
-                    guarded([this, item] { model_.app().click(*item); });
-                }
-            });
-        }
-        actions_[item] = action;
-        action->setEnabled(item->enabled());
-        action->setVisible(item->visible());
-        item->setObserver(this);
-    }
-}
-
 void WindowView::connectEditing(ui::Control& c, QWidget* widget) {
     ui::Control* control = &c;
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
@@ -362,10 +411,36 @@ void WindowView::connectEditing(ui::Control& c, QWidget* widget) {
             }
         });
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        // Every click on a row is a click, also on the row already selected.
+        // Whatever moves the current row (a press, a drag, the arrows, a letter) chooses it, as
+        // a click on it would; the list then shows what the game made of it.
+        connect(list, &QListWidget::currentRowChanged, this, [this, control](int row) {
+            if (syncing_ || detached_ || row < 0) {
+                return;
+            }
+            pressSelected_ = control;
+            guarded([this, control, row] { model_.app().select(*control, row); });
+            if (!detached_) {
+                sync(*control, ui::Property::ListIndex);
+                // A press goes on to select the row after telling of it: once it is done, the
+                // list shows the game's choice again (a price list none).
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, control] {
+                        if (!detached_) {
+                            sync(*control, ui::Property::ListIndex);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            }
+        });
+        // A click on the row already chosen is a click too; one that chose its row just now
+        // has been one already.
         connect(list, &QListWidget::itemClicked, this,
                 [this, control, list](QListWidgetItem* item) {
                     if (syncing_ || detached_) {
+                        return;
+                    }
+                    if (std::exchange(pressSelected_, nullptr) == control) {
                         return;
                     }
                     const int row = list->row(item);
@@ -398,14 +473,19 @@ void WindowView::windowChanged(ui::Window& window, ui::WindowProperty property) 
     }
     switch (property) {
         case ui::WindowProperty::Caption:
-            setWindowTitle(window.caption());
+            syncTitle();
             break;
         case ui::WindowProperty::Visible:
-            window.visible() ? show() : hide();
-            if (window.visible()) {
-                raise();
-                activateWindow();
+            if (!window.visible()) {
+                hide();
+                break;
             }
+            // A window shown again comes to the front; a new one is mapped there anyway.
+            if (std::exchange(shownBefore_, true)) {
+                raise();
+            }
+            show();
+            activateWindow();
             break;
         case ui::WindowProperty::Enabled:
             // A disabled window ignores the player (see eventFilter) but keeps its look.
@@ -414,15 +494,8 @@ void WindowView::windowChanged(ui::Window& window, ui::WindowProperty property) 
 }
 
 void WindowView::sync(ui::Control& c, ui::Property property) {
-    if (auto it = actions_.find(&c); it != actions_.end()) {
-        QAction* action = it->second;
-        if (property == ui::Property::Caption) {
-            action->setText(c.caption());
-        } else if (property == ui::Property::Enabled) {
-            action->setEnabled(c.enabled());
-        } else if (property == ui::Property::Visible) {
-            action->setVisible(c.visible());
-        }
+    if (actions_.count(&c) > 0) {
+        syncAction(c, property);
         return;
     }
     auto it = widgets_.find(&c);
@@ -477,6 +550,9 @@ void WindowView::sync(ui::Control& c, ui::Property property) {
             if (c.transparent) {
                 w->setAutoFillBackground(false);
             }
+            if (qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr) {
+                showBoxEdges(w);
+            }
             break;
         case ui::Property::BorderStyle:
             if (auto* frame = qobject_cast<QFrame*>(w);
@@ -520,6 +596,7 @@ void WindowView::sync(ui::Control& c, ui::Property property) {
             }
             break;
         case ui::Property::Interval:
+        case ui::Property::Checked:
             break;
         case ui::Property::Picture:
             if (auto* picture = qobject_cast<QLabel*>(w);
@@ -552,7 +629,7 @@ QAction* WindowView::action(const QString& menuName) const {
 
 std::optional<QString> WindowView::shownText(const QString& controlName) const {
     if (QAction* a = action(controlName)) {
-        return a->text();
+        return withoutMnemonic(a->text());
     }
     QWidget* w = widget(controlName);
     if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -580,11 +657,16 @@ std::optional<QString> WindowView::shownText(const QString& controlName) const {
 
 void WindowView::closeEvent(QCloseEvent* event) {
     // The model decides: a close box runs the window's close handlers, and the model then
-    // takes the view away.
+    // takes the view away. The close box of a window under a dialog shows the dialog.
     event->ignore();
-    if (!detached_) {
-        guarded([this] { model_.app().requestClose(model_); });
+    if (detached_) {
+        return;
     }
+    if (!model_.enabled()) {
+        showFrontDialog();
+        return;
+    }
+    guarded([this] { model_.app().requestClose(model_); });
 }
 
 void WindowView::guarded(const std::function<void()>& forward) {
@@ -629,16 +711,7 @@ bool WindowView::forwardMouse(ui::Control* control, QWidget* widget, QEvent* eve
     return true;
 }
 
-bool WindowView::forwardKey(ui::Control* control, QEvent* event) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    int code = 0;
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        code = 13;
-    } else if (!key->text().isEmpty()) {
-        code = key->text().at(0).unicode();
-    } else {
-        return false;  // arrows and the like only move the cursor
-    }
+bool WindowView::forwardKey(ui::Control* control, int code) {
     QPointer<WindowView> self(this);
     guarded([&] {
         control != nullptr ? model_.app().keyPress(*control, code)
@@ -648,22 +721,61 @@ bool WindowView::forwardKey(ui::Control* control, QEvent* event) {
     return !self || detached_;
 }
 
-bool WindowView::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    const bool input = isMouse(type) || type == QEvent::KeyPress || type == QEvent::KeyRelease ||
-                       type == QEvent::Wheel;
-    if (!input) {
-        return QWidget::eventFilter(watched, event);
+bool WindowView::pressByKey(ui::Control* control, QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool pressKey =
+        key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!pressKey || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        return false;
     }
-    // A disabled window (an activity window is open over it), a closed one, or any window while
-    // a message box waits: the player's input goes nowhere.
-    if (detached_ || !model_.enabled() || !model_.live() || model_.app().modal() ||
-        model_.app().ended()) {
+    if (key->isAutoRepeat()) {
+        return true;  // held down, it stays pressed
+    }
+    ui::Application& app = model_.app();
+    QPointer<WindowView> self(this);
+    if (event->type() == QEvent::KeyPress) {
+        keyPressed_ = control;
+        guarded([&] { app.mouseDown(*control, ui::MouseButton::Left); });
         return true;
     }
+    if (std::exchange(keyPressed_, nullptr) != control) {
+        return true;  // pressed elsewhere (another window, before the focus came)
+    }
+    guarded([&] { app.mouseUp(*control, ui::MouseButton::Left); });
+    if (self && !detached_) {
+        guarded([&] { app.click(*control); });
+    }
+    return true;
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
+    const bool input = isMouse(type) || key || type == QEvent::Wheel;
     ui::Control* control = nullptr;
     if (auto it = owners_.find(watched); it != owners_.end()) {
         control = it->second;
+    }
+    // A label button that loses the focus while Space holds it down comes back up, unclicked.
+    if (type == QEvent::FocusOut && control != nullptr && control == keyPressed_) {
+        keyPressed_ = nullptr;
+        if (!detached_) {
+            guarded([&] { model_.app().mouseUp(*control, ui::MouseButton::Left); });
+        }
+    }
+    if (!input) {
+        return QWidget::eventFilter(watched, event);
+    }
+    // A closed window, or any window while a message box waits: the player's input goes
+    // nowhere. A window disabled under a dialog sends the player to the dialog.
+    if (detached_ || !model_.live() || model_.app().modal() || model_.app().ended()) {
+        return true;
+    }
+    if (!model_.enabled()) {
+        if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress) {
+            showFrontDialog();
+        }
+        return true;
     }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (isMouse(type)) {
@@ -679,20 +791,31 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
             case ui::ControlKind::Shape:
                 return forwardMouse(control, widget, event);
             default:
+                if (type != QEvent::MouseButtonRelease) {
+                    pressSelected_ = nullptr;  // a new press on a list chooses afresh
+                }
                 return QWidget::eventFilter(watched, event);  // lists and boxes handle their own
         }
     }
+    if (control != nullptr && control->labelButton && key && pressByKey(control, event)) {
+        return true;
+    }
     if (type == QEvent::KeyPress) {
-        if (control != nullptr) {
+        const auto code = codeOf(static_cast<QKeyEvent*>(event));
+        if (!code) {
+            return QWidget::eventFilter(watched, event);  // Tab, arrows: focus and cursor
+        }
+        if (control != nullptr && control->kind() != ui::ControlKind::Label) {
             // An editable combo box passes on the keys its line edit left (Enter); the line edit
             // has forwarded them already.
             if (control->kind() == ui::ControlKind::ComboBox && watched == widgets_[control]) {
                 return false;
             }
-            return forwardKey(control, event);
+            return forwardKey(control, *code);
         }
-        if (watched == this || watched == surface_) {
-            forwardKey(nullptr, event);
+        // Keys on a label button, or with no control focused, are the window's.
+        if (control != nullptr || watched == this || watched == surface_) {
+            forwardKey(nullptr, *code);
             return true;
         }
     }

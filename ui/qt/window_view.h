@@ -13,13 +13,22 @@
 
 namespace ui::qt {
 
+// The game's text: Arial (or the metric twin the system puts in its place), 10 points.
+QFont gameFont();
+
 // One top-level Qt window showing one window model: a fixed-size surface with a widget per
-// control at its design position, the menu bar if the model has menu items.
+// control at its design position, the menu bar if the model has menu items. With an owner it
+// is a dialog of the owner's view, which the window manager keeps above it.
 class WindowView : public QWidget, public ui::WindowObserver, public ui::ControlObserver {
     Q_OBJECT
 public:
-    explicit WindowView(ui::Window& model);
+    explicit WindowView(ui::Window& model, QWidget* owner = nullptr);
     ~WindowView() override;
+
+    // Ties the view to another owner (or none), keeping it on screen where it was.
+    void tieTo(QWidget* owner);
+    // The dialog in front of this window (a dialog's dialog, if it has one), or null.
+    WindowView* frontDialog() const;
 
     ui::Window& model() const { return model_; }
     // The widget that shows a control (null for timers and menu items).
@@ -45,14 +54,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static Qt::WindowFlags flagsFor(const ui::Window& model, QWidget* owner);
     void build();
+    void layOut(int menuHeight);
     QWidget* createWidget(ui::Control& control, QWidget* parent);
     void buildMenu(QMenuBar* bar);
+    void syncAction(ui::Control& item, ui::Property property);
     void sync(ui::Control& control, ui::Property property);
     void syncAll(ui::Control& control);
     void connectEditing(ui::Control& control, QWidget* widget);
     bool forwardMouse(ui::Control* control, QWidget* widget, QEvent* event);
-    bool forwardKey(ui::Control* control, QEvent* event);
+    bool forwardKey(ui::Control* control, int code);
+    // Space and Enter on a focused label button: pressed on the key's press, clicked on its
+    // release, as the mouse does.
+    bool pressByKey(ui::Control* control, QEvent* event);
+    // A window that is disabled because a dialog is open over it sends the player there.
+    void showFrontDialog();
+    void syncTitle();
     // Runs one forwarded event; a fault in a handler is reported, never let through Qt.
     void guarded(const std::function<void()>& forward);
 
@@ -61,9 +79,14 @@ private:
     std::map<ui::Control*, QWidget*> widgets_;
     std::map<ui::Control*, QAction*> actions_;
     std::map<QObject*, ui::Control*> owners_;
+    std::map<QAction*, QChar> mnemonics_;
     bool syncing_ = false;
     bool detached_ = false;
     bool pressedInside_ = false;
+    bool shownBefore_ = false;
+    ui::Control* keyPressed_ = nullptr;  // the label button held down by Space or Enter
+    // The list row the current mouse press has chosen already (its click must not choose again).
+    ui::Control* pressSelected_ = nullptr;
 };
 
 }  // namespace ui::qt

@@ -30,6 +30,32 @@ TEST_F(ShippedArt, MainWindowPicturesFillTheirPictureArea) {
     }
 }
 
+// For screens of two pixels per point each picture is drawn again at twice the size: the same
+// city, not another one.
+TEST_F(ShippedArt, EachPictureHasATwiceAsSharpTwin) {
+    for (const QString& image : {QStringLiteral("Image1"), QStringLiteral("Image2")}) {
+        const QImage plain = pictureOf(image).convertToFormat(QImage::Format_RGB32);
+        QString name = control("Form1", image).picture();
+        name.insert(name.lastIndexOf(u'.'), QStringLiteral("@2x"));
+        const QImage sharp = QImage(QStringLiteral(":/") + name);
+        ASSERT_FALSE(sharp.isNull()) << name.toStdString();
+        EXPECT_EQ(sharp.size(), plain.size() * 2) << name.toStdString();
+        // Brought down to the plain size, it is nearly the plain picture.
+        const QImage down =
+            sharp.convertToFormat(QImage::Format_RGB32)
+                .scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        long far = 0;
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                const QRgb a = plain.pixel(x, y);
+                const QRgb b = down.pixel(x, y);
+                far += std::abs(qGreen(a) - qGreen(b)) > 64 ? 1 : 0;
+            }
+        }
+        EXPECT_LT(far, long(plain.width()) * plain.height() / 50) << name.toStdString();
+    }
+}
+
 // The two pictures are swapped five times a second: they must differ (or nothing moves), but
 // only in a few small spots (or the swap flickers the whole picture).
 TEST_F(ShippedArt, TheTwoPicturesDifferInAFewSpotsOnly) {

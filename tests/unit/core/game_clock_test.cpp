@@ -219,10 +219,16 @@ TEST_F(GameClock, EveryTickSetsTheInGameSystemMenuFromTheInstalledSystem) {
 
 TEST_F(GameClock, EachSpeedSetsTheLengthOfAnHour) {
     const int intervals[] = {1500, 700, 400, 200, 100, 50};
+    EXPECT_TRUE(form1Control("mnu1").checked());
     for (int speed = 6; speed >= 1; --speed) {
         click("Form1", QStringLiteral("mnu%1").arg(speed));
         EXPECT_EQ(clock().interval(), intervals[speed - 1]);
         EXPECT_TRUE(clock().enabled());
+        // The menu marks the speed chosen, and only that one.
+        for (int other = 1; other <= 6; ++other) {
+            EXPECT_EQ(form1Control(QStringLiteral("mnu%1").arg(other)).checked(), other == speed)
+                << speed << " chosen, " << other << " marked";
+        }
     }
     click("Form1", "mnu3");
     const int hourBefore = globals().Hour;
@@ -236,6 +242,9 @@ TEST_F(GameClock, PauseStopsTheClockAndTheButtonsButNotFormatting) {
     togglePause();
     expectMessage(ui::MessageKind::Information, PauseOn);
     EXPECT_FALSE(clock().enabled());
+    // The title bar says why nothing moves; the caption the rules read stays.
+    EXPECT_EQ(game->form1().title(), "Tarnvik 2 — Пауза");
+    EXPECT_EQ(game->form1().caption(), "Tarnvik 2");
     for (int i = 1; i <= 7; ++i) {
         EXPECT_FALSE(form1Control(QStringLiteral("Command%1").arg(i)).enabled()) << i;
     }
@@ -247,6 +256,7 @@ TEST_F(GameClock, PauseStopsTheClockAndTheButtonsButNotFormatting) {
     togglePause();
     expectMessage(ui::MessageKind::Information, PauseOff);
     EXPECT_TRUE(clock().enabled());
+    EXPECT_EQ(game->form1().title(), "Tarnvik 2");
     for (int i = 1; i <= 7; ++i) {
         EXPECT_TRUE(form1Control(QStringLiteral("Command%1").arg(i)).reachable()) << i;
     }
@@ -313,8 +323,10 @@ TEST_F(GameClock, ClosingAnAboutWindowDuringAPauseRestartsOnlyTheClock) {
     togglePause();
     expectMessage(ui::MessageKind::Information, PauseOn);
     click("Form1", "mnuAuthor");
+    EXPECT_EQ(game->form1().title(), "Tarnvik 2 — Пауза");
     game->keyPressWindow(window("frmAuthor"), 13);
     EXPECT_TRUE(clock().enabled());
+    EXPECT_EQ(game->form1().title(), "Tarnvik 2") << "the clock runs: no pause to show";
     EXPECT_FALSE(form1Control("Command1").enabled());
     EXPECT_FALSE(form1Control("Command7").enabled());
     hours(1);

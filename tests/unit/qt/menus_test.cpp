@@ -1,0 +1,110 @@
+// The main window's menus on screen: Alt mnemonics of their own on every level, the keys of
+// the commands shown beside them, the current speed checked, the pause in the title bar.
+#include <QMenu>
+#include <QMenuBar>
+
+#include "qt_fixture.h"
+#include "ui/qt/menu_text.h"
+
+namespace {
+
+using qt_tests::QtGame;
+
+TEST(MenuText, EveryItemOfALevelGetsAKeyOfItsOwn) {
+    const QStringList marked = ui::qt::withMnemonics(
+        {QStringLiteral("Игра"), QStringLiteral("Запустить"), QStringLiteral("Информация")});
+    EXPECT_EQ(marked, (QStringList{"&Игра", "&Запустить", "И&нформация"}));
+    EXPECT_EQ(ui::qt::withMnemonics({QStringLiteral("1-X"), QStringLiteral("2-X")}),
+              (QStringList{"&1-X", "&2-X"}));
+    EXPECT_EQ(ui::qt::withMnemonics({QStringLiteral("A & B")}), QStringList{"&A && B"});
+    for (const QString& text : marked) {
+        EXPECT_EQ(ui::qt::withMnemonics({ui::qt::withoutMnemonic(text)}).size(), 1);
+    }
+    EXPECT_EQ(ui::qt::withoutMnemonic(QStringLiteral("И&нформация")), "Информация");
+    EXPECT_EQ(ui::qt::withoutMnemonic(QStringLiteral("&A && B")), "A & B");
+}
+
+class Menus : public QtGame {
+protected:
+    void SetUp() override {
+        QtGame::SetUp();
+        startPlaying();
+    }
+    QAction* action(const char* item) const { return view("Form1")->action(item); }
+};
+
+TEST_F(Menus, NoTwoItemsOfOneMenuShareAMnemonic) {
+    QList<QMenu*> menus = view("Form1")->findChildren<QMenu*>();
+    QList<QWidget*> levels{view("Form1")->findChild<QMenuBar*>()};
+    for (QMenu* menu : menus) {
+        levels.append(menu);
+    }
+    for (QWidget* level : levels) {
+        QSet<QChar> keys;
+        for (QAction* a : level->actions()) {
+            const qsizetype mark = a->text().indexOf(u'&');
+            ASSERT_GE(mark, 0) << a->text().toStdString() << " has no mnemonic";
+            const QChar key = a->text().at(mark + 1).toLower();
+            EXPECT_FALSE(keys.contains(key)) << a->text().toStdString();
+            keys.insert(key);
+        }
+    }
+}
+
+TEST_F(Menus, TheScreenShowsTheGamesCaptions) {
+    for (const char* item : {"mnuGame", "mnuPause", "mnuOb", "mnu6", "mnuSound"}) {
+        EXPECT_EQ(view("Form1")->shownText(item), control("Form1", item).caption()) << item;
+    }
+}
+
+TEST_F(Menus, TheCommandsShowTheirKeys) {
+    const std::vector<std::pair<const char*, const char*>> keys = {
+        {"mnuNewGame", "Ctrl+N"}, {"mnusave", "Ctrl+S"}, {"mnuload", "Ctrl+O"},
+        {"mnuExit", "Ctrl+Q"},    {"mnuPause", "P"},     {"mnu1", "Ctrl+1"},
+        {"mnu6", "Ctrl+6"},
+    };
+    for (const auto& [item, key] : keys) {
+        EXPECT_EQ(action(item)->shortcut(), QKeySequence(QString::fromUtf8(key))) << item;
+    }
+}
+
+TEST_F(Menus, TheSpeedChosenIsCheckedAndOnlyIt) {
+    EXPECT_TRUE(action("mnu1")->isChecked());
+    action("mnu4")->trigger();
+    for (int speed = 1; speed <= 6; ++speed) {
+        EXPECT_EQ(view("Form1")->action(QStringLiteral("mnu%1").arg(speed))->isChecked(),
+                  speed == 4)
+            << speed;
+    }
+    action("mnu4")->trigger();  // choosing it again leaves it checked
+    EXPECT_TRUE(action("mnu4")->isChecked());
+    EXPECT_EQ(game->clock().interval(), 200);
+}
+
+TEST_F(Menus, APauseShowsInTheTitleBar) {
+    activate("Form1");
+    QTest::keyClick(view("Form1"), Qt::Key_P);
+    EXPECT_FALSE(game->clock().enabled());
+    EXPECT_EQ(view("Form1")->windowTitle(), "Tarnvik 2 — Пауза");
+    action("mnuPause")->trigger();
+    EXPECT_EQ(view("Form1")->windowTitle(), "Tarnvik 2");
+}
+
+TEST_F(Menus, ControlQAsksTheQuitTimeQuestion) {
+    activate("Form1");
+    QTest::keyClick(view("Form1"), Qt::Key_Q, Qt::ControlModifier);
+    const auto& events = services.pending();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].text, "Хотите сохранить игру?");
+    EXPECT_EQ(events[1].type, ui::ServiceEvent::Ended) << "answered No, the program ends";
+}
+
+TEST_F(Menus, TheSoundSwitchIsChecked) {
+    EXPECT_TRUE(action("mnuSound")->isCheckable());
+    EXPECT_TRUE(action("mnuSound")->isChecked());
+    action("mnuSound")->trigger();
+    EXPECT_FALSE(action("mnuSound")->isChecked());
+    EXPECT_FALSE(services.soundOn());
+}
+
+}  // namespace
