@@ -319,6 +319,9 @@ QWidget* WindowView::createWidget(ui::Control& c, QWidget* parent) {
             auto* combo = new QComboBox(parent);
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
+            // No completion: it would quietly turn what was typed into one of the rows (in any
+            // letter case), while the game judges exactly the text the player typed.
+            combo->setCompleter(nullptr);
             widget = combo;
             connectEditing(c, widget);
             break;
