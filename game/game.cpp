@@ -69,10 +69,17 @@ void Game::openActivity(const QString& window, bool stopClock) {
 }
 
 void Game::endActivity(bool startClock) {
+    withdrawRemovedSystem();
     form1().setEnabled(true);
     if (startClock) {
         clock().setEnabled(true);
         form1().setTitleNote({});  // time runs again, also after a pause
+    }
+}
+
+void Game::withdrawRemovedSystem() {
+    if (globals.OsLevel != 5) {
+        form1().control(QStringLiteral("mnuVexa")).setEnabled(false);
     }
 }
 

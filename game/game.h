@@ -41,6 +41,11 @@ public:
     void openActivity(const QString& window, bool stopClock = true);
     // Closing one gives the main window and (unless told otherwise) the clock back.
     void endActivity(bool startClock = true);
+
+    // Once the in-game system is gone (a new disk, a new game, formatting, an attack) its menu
+    // item goes too, at once: left for the clock's next tick, it would boot a system the player
+    // no longer has. An installed system's item still waits for the tick.
+    void withdrawRemovedSystem();
 };
 
 }  // namespace game

@@ -74,6 +74,7 @@ void newGame(Game& g) {
     for (const char* label : {"Lbl1", "Lbl2", "Lbl3"}) {
         g.setCaption(label, QStringLiteral("Незнаю"));
     }
+    g.withdrawRemovedSystem();
     // The video card, the language, the name, the internet button's caption, the download and
     // the clock's speed and state stay as they were.
 }
@@ -122,7 +123,7 @@ void formatDisk(Game& g) {
     if (const int capacity = diskCapacity(level); capacity > 0) {
         g.setFreeDisk(capacity);
     }
-    g.form1().control("mnuVexa").setEnabled(false);
+    g.withdrawRemovedSystem();
 }
 
 void switchSound(Game& g) {

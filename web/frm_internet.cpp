@@ -205,7 +205,7 @@ void FrmInternet::hackingAttack(int theft) {
     game_.globals.OsLevel = 0;
     // The main window shows what is left: no system, and nothing to boot.
     game_.setCaption(QStringLiteral("LblOS"), QStringLiteral("Нет"));
-    game_.form1().control(QStringLiteral("mnuVexa")).setEnabled(false);
+    game_.withdrawRemovedSystem();
     stores::setMoney(game_, stores::money(game_) - theft);
     game_.close(*this);
 }

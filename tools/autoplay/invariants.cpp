@@ -236,7 +236,9 @@ std::optional<Violation> Checks::equipment() const {
                               QString::number(rules::modemSpeed(v.ModemLevel)))});
     }
     const ui::Control& vexa = main_.control(QStringLiteral("mnuVexa"));
-    if (vexa.enabled() && v.OsLevel != 5) {
+    // While a window is open over the main window its menu cannot be used; the item must be
+    // right by the time the main window is given back.
+    if (vexa.enabled() && main_.enabled() && v.OsLevel != 5) {
         return broken(
             QStringLiteral("mnuVexa is usable only while the in-game system is installed"),
             QStringLiteral("mnuVexa is enabled with OsLevel %1").arg(v.OsLevel),
