@@ -103,6 +103,7 @@ void FrmGUI::layOutDesktop() {
     shortcut("Shape2", "Image1", pictures::RunIcon, 20);
     ui::Control& run = addLabel("Command4", "Запуск", {10, 86, 92, 18});
     run.align = ui::Align::Center;
+    run.labelButton = true;  // its own colours, but Tab and Space reach it like any button
     shortcut("Shape3", "Image2", pictures::ScriptIcon, 118);
     addButton("Command11", "Вып. прог.", {10, 184, 92, 18});
 }
@@ -117,6 +118,7 @@ void FrmGUI::layOutTaskBar() {
     start.bold = true;
     start.setBackColor(ui::colors::Grey);
     start.setForeColor(ui::colors::White);
+    start.labelButton = true;
 
     add("Line1", ui::ControlKind::Line, {73, TaskItemTop, 2, TaskItemHeight})
         .setForeColor(ui::colors::Grey);

@@ -42,6 +42,7 @@ InnerWindow::InnerWindow(ui::Window& desktop, const InnerWindowNames& names, con
     entry_.setBorderStyle(1);
     entry_.setBackColor(look::TaskEntry);
     entry_.setForeColor(ui::colors::Black);
+    entry_.labelButton = true;  // a task-bar entry is pressed like a button, also from the keyboard
 
     title_.onClick = [this] { hideMenus(); };
     bar_.onClick = [this] { hideMenus(); };

@@ -11,6 +11,8 @@ namespace saves {
 SaveWindow::SaveWindow(game::Game& game, const char* name)
     : ui::Window(game, QString::fromUtf8(name), QStringLiteral("Сохранение"), 260, 112),
       game_(game) {
+    // Enter in the name box saves, as the button does.
+    defaultButton = QStringLiteral("Command1");
     addLabel("Label1", "         Введите имя файла", {10, 10, 240, 20});
     add("Text1", ui::ControlKind::TextBox, {30, 38, 200, 24}).setText(QStringLiteral("Sav"));
     addButton("Command1", "Сохранить", {80, 74, 100, 26}).onClick = [this] { save(); };
