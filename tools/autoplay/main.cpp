@@ -81,6 +81,12 @@ int runMonkey(const autoplay::MonkeyOptions& options, QTextStream& out) {
                .arg(t.hours)
                .arg(static_cast<double>(t.hours) / seconds, 0, 'f', 0)
         << Qt::endl;
+    QStringList reached;
+    for (const auto& [window, actions] : t.byWindow) {
+        reached.append(QStringLiteral("%1 %2").arg(window).arg(actions));
+    }
+    out << QStringLiteral("monkey: actions by window: ") << reached.join(QStringLiteral(", "))
+        << Qt::endl;
     return 0;
 }
 

@@ -164,7 +164,7 @@ std::optional<Violation> Monkey::oneStep() {
         plan_.pop_front();
         const std::vector<bool> answers =
             onRoad_ ? std::vector<bool>{true, true} : randomAnswers(dice_);
-        if (step.op == scenario::Op::Wait) {
+        if (step.op == scenario::Op::Wait || step.op == scenario::Op::File) {
             return play({step, {}});
         }
         // A planned step no longer in reach (a message ended the game, a window closed) is
@@ -197,8 +197,12 @@ std::optional<Monkey::Planned> Monkey::choose() {
     const bool loads = game.knowsWindow(QStringLiteral("Frmload"));
     const bool scripts = game.knowsWindow(QStringLiteral("FrmGUI"));
     const bool desktop = scripts && game.find(QStringLiteral("FrmGUI")) != nullptr;
+    const ui::Window* main = game.find(QStringLiteral("Form1"));
+    const bool online =
+        loads && main != nullptr && withinReach(game, main->control(QStringLiteral("mnuload")));
     switch (dice_.weighted({80, 12, loads || scripts ? 2.5 : 0,
-                            RoundTrip::possible(*session_) ? 1.0 : 0.0, desktop ? 3.0 : 0.0})) {
+                            RoundTrip::possible(*session_) ? 1.0 : 0.0, desktop ? 3.0 : 0.0,
+                            online ? 1.0 : 0.0})) {
         case 1:
             return Planned{randomWait(*session_, dice_), {}};
         case 2:
@@ -216,6 +220,15 @@ std::optional<Monkey::Planned> Monkey::choose() {
                 scenario::Step first = plan_.front();
                 plan_.pop_front();
                 return Planned{first, randomAnswers(dice_)};
+            }
+            break;
+        case 5:
+            planOnlineLoad();
+            onRoad_ = false;
+            if (!plan_.empty()) {
+                scenario::Step first = plan_.front();
+                plan_.pop_front();
+                return Planned{first, {}};
             }
             break;
         default:
@@ -256,6 +269,29 @@ std::optional<Monkey::Planned> Monkey::fileWrite() {
     return Planned{fileStep(name, damagedSave(dice_, content)), {}};
 }
 
+void Monkey::planOnlineLoad() {
+    const QString main = QStringLiteral("Form1");
+    const QString name = QStringLiteral("online%1.sav").arg(dice_.below(3));
+    scenario::Step choose = selectStep(QStringLiteral("Frmload"), QStringLiteral("File1"), 0);
+    choose.byText = true;
+    choose.text = name;
+    plan_ = {fileStep(name, onlineSave(dice_)), menuStep(main, QStringLiteral("mnuload")), choose,
+             clickStep(QStringLiteral("Frmload"), QStringLiteral("Command1"))};
+    // Then, most times, straight on to where the load leads: the system booted to its desktop,
+    // or the browser on the home site and the download of the system. A step out of reach by
+    // then (the load failed, no system) drops the rest, and random play goes on from there.
+    if (dice_.chance(0.4)) {
+        plan_.insert(plan_.end(), {menuStep(main, QStringLiteral("mnuVexa")), waitStep(11000)});
+    } else if (dice_.chance(0.7)) {
+        const QString browser = QStringLiteral("FrmInternet");
+        plan_.insert(plan_.end(), {clickStep(main, QStringLiteral("Command4")),
+                                   clickStep(browser, QStringLiteral("Command1")), waitStep(11000),
+                                   clickStep(browser, QStringLiteral("Command2")), waitStep(500),
+                                   clickStep(QStringLiteral("FrmDL"), QStringLiteral("Command1")),
+                                   waitStep(1000 * dice_.between(1, 402))});
+    }
+}
+
 void Monkey::planScriptRun() {
     // The desktop's shortcut to the run-program window, a refresh of its list, a file, run.
     const QString desktop = QStringLiteral("FrmGUI");
@@ -284,6 +320,9 @@ std::optional<Violation> Monkey::play(const Planned& planned) {
     }
     const Moment after = invariants_.moment(*session_);
     count(before, after, planned.step);
+    if (!planned.step.window.isEmpty()) {
+        ++totals_.byWindow[planned.step.window];
+    }
     return invariants_.check(*session_, planned.step, before);
 }
 

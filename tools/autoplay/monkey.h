@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -27,6 +28,8 @@ struct MonkeyTotals {
     std::uint64_t runs = 0;
     std::uint64_t hours = 0;
     double seconds = 0;
+    // Actions taken in each window, by name: what the run reached.
+    std::map<QString, std::uint64_t> byWindow;
 };
 
 // Random play: every step acts on something a player could reach, lets time pass, writes saves
@@ -53,6 +56,8 @@ private:
     // The next random move; nothing when a save-and-load-back has just begun (its steps follow).
     std::optional<Planned> choose();
     std::optional<Planned> fileWrite();
+    // A computer that can go online, written as a save and loaded through the load window.
+    void planOnlineLoad();
     void planScriptRun();
     std::optional<Violation> play(const Planned& planned);
     void count(const Moment& before, const Moment& after, const scenario::Step& step);

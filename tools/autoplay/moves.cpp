@@ -127,9 +127,12 @@ std::optional<scenario::Step> randomAction(const Session& session, Dice& dice) {
         if (!w->live() || !w->visible() || !w->enabled()) {
             continue;
         }
-        // Leaving the program is there, but not what a player does every minute.
-        const double closing =
-            w->name() == u"Form1" ? 0.03 : (w->name() == u"FrmLogin" ? 0.1 : 0.6);
+        // Leaving the program is there, but not what a player does every minute; a window
+        // without a frame has no close box, only the window system's own command.
+        const double closing = w->frameless               ? 0.03
+                               : w->name() == u"Form1"    ? 0.03
+                               : w->name() == u"FrmLogin" ? 0.1
+                                                          : 0.6;
         candidates.push_back({Act::Close, w, nullptr, closing});
         candidates.push_back(
             {Act::ClickWindow, w, nullptr, w->onClick || w->onMouseDown ? 0.5 : 0.1});

@@ -80,6 +80,27 @@ QByteArray randomSave(Dice& dice) {
     return encodeSave(v);
 }
 
+QByteArray onlineSave(Dice& dice) {
+    QStringList v;
+    v << QString::number(dice.between(300, 20000)) << QString::number(dice.between(40, 100))
+      << QString::number(dice.between(40, 100)) << QString::number(dice.between(0, 150));
+    v << QString::number(dice.between(0, 9)) << QString::number(dice.between(1, 4))
+      << QString::number(dice.between(1, 4));
+    const int disk = dice.between(2, 4);
+    static constexpr std::array<int, 5> Capacity = {0, 1000, 3000, 5500, 16000};
+    v << QString::number(disk)
+      << QString::number(dice.between(0, Capacity[static_cast<std::size_t>(disk)]));
+    v << QString::number(dice.between(1, 2)) << QString::number(dice.between(1, 4))
+      << QString::number(dice.chance(0.7) ? 5 : dice.between(1, 4))
+      << QString::number(dice.between(0, 9)) << QString::number(dice.between(0, 2))
+      << QString::number(dice.between(1, 3)) << QStringLiteral("1");
+    for (int i = 0; i < 3; ++i) {
+        v << QString::number(dice.between(0, 10));
+    }
+    v << QString::number(dice.between(0, 23));
+    return encodeSave(v);
+}
+
 QByteArray damagedSave(Dice& dice, const QByteArray& save) {
     QList<QByteArray> lines = save.split('\n');
     if (!lines.isEmpty() && lines.back().isEmpty()) {
