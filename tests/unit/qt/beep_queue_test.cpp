@@ -77,4 +77,26 @@ TEST_F(BeepQueue, WithoutAnAudioDeviceBeepsAreDroppedAndNothingWaits) {
     EXPECT_TRUE(queue.idle()) << "the end of the program would wait for a sound that never comes";
 }
 
+// A script of the in-game system can beep in every line of a file: the queue keeps a few
+// seconds' worth and drops the rest, so the game is not left beeping for hours.
+TEST_F(BeepQueue, ABeepingScriptQueuesAFewSecondsAndNoMore) {
+    for (int i = 0; i < 1000; ++i) {
+        queue.beep();
+    }
+    player.state_ = StandInPlayer::State::Ready;
+    queue.playerReady();
+    int played = 1;
+    while (played < 100) {
+        finish();
+        if (!QTest::qWaitFor([this, played] { return player.plays > played || queue.idle(); },
+                             1000) ||
+            queue.idle()) {
+            break;
+        }
+        ++played;
+    }
+    EXPECT_EQ(player.plays, ui::qt::BeepQueue::MaxWaiting);
+    EXPECT_LT(player.plays, 40) << "far more than a few seconds of beeps were kept";
+}
+
 }  // namespace
