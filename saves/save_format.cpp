@@ -93,6 +93,10 @@ LoadFailure notANumber(int line) {
     return {failures::NotANumber, QStringLiteral("В строке %1 не число").arg(line)};
 }
 
+LoadFailure tooLong(int line) {
+    return {failures::TooLarge, QStringLiteral("Строка %1 слишком длинная").arg(line)};
+}
+
 LoadFailure outOfRange(int line) {
     return {failures::OutOfRange,
             QStringLiteral("Число в строке %1 вне допустимых пределов").arg(line)};
@@ -182,6 +186,9 @@ std::variant<SaveRecord, LoadFailure> readSave(QByteArrayView bytes) {
         }
         const Line& line = lines().at(static_cast<std::size_t>(number - 1));
         const QString text = line.kind == Kind::Hour ? raw : DecodeDigits(raw);
+        if (text.size() > MaxLineChars) {
+            return tooLong(number);
+        }
         if (auto failure = take(record, line, text, number)) {
             return *failure;
         }

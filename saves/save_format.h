@@ -66,6 +66,11 @@ inline constexpr int OutOfRange = 4;
 inline constexpr int TooLarge = 5;
 }  // namespace failures
 
+// The longest value a line may hold: room for the longest number the game prints (about 320
+// characters near the top of a double's range). Written back, every digit takes four characters,
+// so a longer value read from a small file could make a save too large to load again.
+inline constexpr int MaxLineChars = 400;
+
 // The file's bytes for a record.
 QByteArray writeSave(const SaveRecord& record);
 

@@ -77,7 +77,7 @@ QStringList captionsOnScreen(const game::Game& game) {
 }
 
 int randomKey(Dice& dice) {
-    static const std::vector<int> keys = {13, 13, 13, 27, 32, 8, 9, 48, 65, 97, 1040, 0, 255};
+    static const std::vector<int> keys = {13, 13, 13, 27, 32, 8, 9, 48, 65, 97, 1040, 1, 255};
     return dice.pick(keys);
 }
 

@@ -181,6 +181,25 @@ TEST(SaveFormat, EveryNumberLineFailsOutsideItsRange) {
     EXPECT_EQ(read(lines(edges)).FreeDiskMb, -32768);
 }
 
+// A long value fits a small file, but every digit takes four characters when the game writes it
+// back: were it taken, the next save of this game would be too large to load.
+TEST(SaveFormat, AValueTooLongToWriteBackIsRefusedAndTheLongestNumberIsNot) {
+    for (int line : {1, 8, 13, 16}) {
+        QList<QByteArray> l = workedLines();
+        l[line - 1] = QByteArray(20000, '7');
+        const LoadFailure f = failure(lines(l));
+        EXPECT_EQ(f.number, saves::failures::TooLarge) << line;
+        EXPECT_EQ(f.description, QString("Строка %1 слишком длинная").arg(line));
+    }
+    // The game prints money near the top of a double's range with every digit.
+    SaveRecord r = worked();
+    r.money = "-17" + QString(307, u'0');
+    r.LanguageLevel = QString(400, u'1');
+    const QByteArray bytes = writeSave(r);
+    EXPECT_LT(bytes.size(), 64 * 1024);
+    EXPECT_EQ(read(bytes), r);
+}
+
 // Every value the game can hold comes back as it was written, whatever the locale.
 TEST(SaveFormat, EveryFieldSurvivesTheRoundTrip) {
     std::mt19937 random(42);
