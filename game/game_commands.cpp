@@ -82,6 +82,13 @@ void newGame(Game& g) {
 void offerSaveOnExit(Game& g) {
     const bool save = g.ask(QStringLiteral("Хотите сохранить игру?"));
     if (save && g.knowsWindow(QStringLiteral("FrmSaveEnd"))) {
+        // The player has quit: a download left running must neither change the game that is
+        // about to be saved nor keep the program alive once the save window closes.
+        for (ui::Window* window : g.openWindows()) {
+            if (window->name() != QStringLiteral("Form1")) {
+                g.close(*window);
+            }
+        }
         g.show(QStringLiteral("FrmSaveEnd"));
         return;  // the save-on-exit window ends the program when it is done
     }
