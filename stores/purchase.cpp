@@ -1,5 +1,7 @@
 #include "stores/purchase.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 
 #include "game/game.h"
@@ -7,11 +9,17 @@
 namespace stores {
 
 int levelPoints(int level) {
-    return level * (level + 1) / 2;
+    // Below 1 is none: a damaged save can hold any level text, and its worth must not overflow.
+    const long long n = std::max(level, 0);
+    return static_cast<int>(std::min(n * (n + 1) / 2, static_cast<long long>(INT_MAX)));
 }
 
 void awardClimb(game::Game& game, int from, int to) {
-    game.setNumber("LblCoint", game.number("LblCoint") + levelPoints(to) - levelPoints(from));
+    // A climb never takes points away, not even from a level no store sells (a damaged save).
+    const int gain = levelPoints(to) - levelPoints(from);
+    if (gain > 0) {
+        game.setNumber("LblCoint", game.number("LblCoint") + gain);
+    }
 }
 
 double money(const game::Game& game) {

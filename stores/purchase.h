@@ -13,7 +13,7 @@ namespace stores {
 int levelPoints(int level);
 
 // Climbing a ladder from level `from` to level `to` adds the difference of their worth to the
-// points on LblCoint.
+// points on LblCoint; a level above the new one (only a damaged save holds one) takes none away.
 void awardClimb(game::Game& game, int from, int to);
 
 // Money is the number on LblMoney.
