@@ -21,6 +21,7 @@ cleanup() {
     for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
+    wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -28,6 +29,9 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     [[ -s $work/stderr ]] && sed 's/^/  game: /' "$work/stderr" >&2
+    for log in xvfb wm; do
+        [[ -s $work/$log.log ]] && sed "s/^/  $log: /" "$work/$log.log" >&2
+    done
     exit 1
 }
 
@@ -60,28 +64,36 @@ above() {
     return 1
 }
 
-# A display of our own, and a window manager on it.
-display=
-for n in $(seq 91 140); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-        display=:$n
-        break
-    fi
-done
-[[ -n $display ]] || fail "no free X display number"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# A display of our own, and a window manager on it. Xvfb picks a free display number itself and
+# writes it once it takes connections, so neither a display still closing from an earlier run
+# nor a slow start can mislead us.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-export DISPLAY=$display
+exec 3>&-
 for _ in $(seq 100); do
-    xprop -root >/dev/null 2>&1 && break
+    [[ -s $work/display ]] && break
     sleep 0.1
 done
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-pids+=($!)
+[[ -s $work/display ]] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n 1 "$work/display")
+start_wm() {
+    openbox --sm-disable >>"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    pids+=($wm_pid)
+}
+start_wm
+# Ready once it says what it supports: activating a window needs _NET_ACTIVE_WINDOW among them,
+# and the check window alone can come first. Now and then the window manager fails to open a
+# display that has just come up; it is started again then.
 for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+        xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_ACTIVE_WINDOW' && break
+    kill -0 "$wm_pid" 2>/dev/null || start_wm
     sleep 0.1
 done
+xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_ACTIVE_WINDOW' ||
+    fail "the window manager did not start"
 
 # The game, in a home of its own with no sound server to find.
 mkdir -p "$work/home" "$work/runtime"
@@ -93,7 +105,7 @@ pids+=($game_pid)
 
 # The name, accepted with Enter in the name box; the introduction, answered with Enter.
 login=$(window "Ввод имени")
-[[ $(active) == "$login" ]] || xdotool windowactivate --sync "$login"
+[[ $(active) == "$login" ]] || xdotool windowactivate --sync "$login" || fail "cannot activate the name window"
 xdotool key Return
 window "Tarnvik 2\\.1" >/dev/null
 xdotool key --clearmodifiers Return
