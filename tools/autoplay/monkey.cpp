@@ -192,6 +192,16 @@ std::optional<Violation> Monkey::oneStep() {
     return oneStep();
 }
 
+std::optional<Monkey::Planned> Monkey::startPlan(bool answersAtRandom) {
+    onRoad_ = false;
+    if (plan_.empty()) {
+        return std::nullopt;
+    }
+    Planned first{plan_.front(), answersAtRandom ? randomAnswers(dice_) : std::vector<bool>{}};
+    plan_.pop_front();
+    return first;
+}
+
 std::optional<Monkey::Planned> Monkey::choose() {
     const game::Game& game = session_->game();
     const bool loads = game.knowsWindow(QStringLiteral("Frmload"));
@@ -215,20 +225,14 @@ std::optional<Monkey::Planned> Monkey::choose() {
             return std::nullopt;
         case 4:
             planScriptRun();
-            onRoad_ = false;
-            if (!plan_.empty()) {
-                scenario::Step first = plan_.front();
-                plan_.pop_front();
-                return Planned{first, randomAnswers(dice_)};
+            if (auto first = startPlan(true)) {
+                return first;
             }
             break;
         case 5:
             planOnlineLoad();
-            onRoad_ = false;
-            if (!plan_.empty()) {
-                scenario::Step first = plan_.front();
-                plan_.pop_front();
-                return Planned{first, {}};
+            if (auto first = startPlan(false)) {
+                return first;
             }
             break;
         default:

@@ -55,6 +55,9 @@ private:
     std::optional<Violation> oneStep();
     // The next random move; nothing when a save-and-load-back has just begun (its steps follow).
     std::optional<Planned> choose();
+    // Takes the first step off a plan just made, which starts at once, with answers drawn now
+    // or none (its questions are then answered at random as they come).
+    std::optional<Planned> startPlan(bool answersAtRandom);
     std::optional<Planned> fileWrite();
     // A computer that can go online, written as a save and loaded through the load window.
     void planOnlineLoad();

@@ -23,10 +23,7 @@ ScenarioResult playScenario(const QString& path) {
     const scenario::Script script = scenario::parseScript(file.readAll());
     ui::ScriptedServices services;
     const auto game = app::makeGame(services);
-    std::vector<scenario::Fault> faults = script.faults;
-    for (scenario::Fault& f : scenario::checkNames(script.steps, *game)) {
-        faults.push_back(std::move(f));
-    }
+    const std::vector<scenario::Fault> faults = scenario::scriptFaults(script, *game);
     for (const scenario::Fault& f : faults) {
         result.failures.append(QStringLiteral("line %1: %2").arg(f.line).arg(f.why));
     }

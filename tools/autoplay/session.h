@@ -8,6 +8,7 @@
 #include "tools/autoplay/answering_services.h"
 #include "tools/scenario/headless_player.h"
 #include "tools/scenario/script.h"
+#include "tools/scenario/step_performer.h"
 
 namespace game {
 class Game;
@@ -38,14 +39,12 @@ public:
 
 private:
     std::optional<QString> perform(const scenario::Step& step);
-    std::optional<QString> act(const scenario::Step& step);
-    std::optional<QString> actOn(const scenario::Step& step, ui::Control& control);
-    std::optional<QString> writeFile(const scenario::Step& step);
     void collectEvents();
 
     AnsweringServices services_;
     std::unique_ptr<game::Game> game_;
     std::unique_ptr<scenario::HeadlessPlayer> player_;
+    std::unique_ptr<scenario::StepPerformer> performer_;
     std::vector<ui::ServiceEvent> events_;
 };
 

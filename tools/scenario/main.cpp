@@ -123,11 +123,7 @@ int main(int argc, char** argv) {
 
     ui::ScriptedServices services;
     const auto game = app::makeGame(services);
-    // Every fault of the file at once: those of its syntax and those of the names it uses.
-    std::vector<scenario::Fault> faults = script.faults;
-    for (scenario::Fault& fault : scenario::checkNames(script.steps, *game)) {
-        faults.push_back(std::move(fault));
-    }
+    std::vector<scenario::Fault> faults = scenario::scriptFaults(script, *game);
     if (!faults.empty()) {
         return refuse(err, std::move(faults));
     }

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "game/game.h"
 #include "game/game_globals.h"
@@ -186,6 +187,14 @@ std::vector<Fault> checkNames(const std::vector<Step>& steps, const game::Game& 
         checker.check(step);
     }
     return checker.faults;
+}
+
+std::vector<Fault> scriptFaults(const Script& script, const game::Game& game) {
+    std::vector<Fault> faults = script.faults;
+    for (Fault& fault : checkNames(script.steps, game)) {
+        faults.push_back(std::move(fault));
+    }
+    return faults;
 }
 
 }  // namespace scenario

@@ -1,50 +1,11 @@
 #include "tools/scenario/runner.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <exception>
 
 #include "game/game.h"
-#include "game/game_globals.h"
 #include "tools/scenario/quoting.h"
-#include "ui/property_access.h"
 
 namespace scenario {
-
-namespace {
-
-QString controlName(const ui::Control& c) {
-    return c.window().name() + u'.' + c.name();
-}
-
-// Why a player could not use the control now, or nothing if it is within reach.
-std::optional<QString> whyUnreachable(const ui::Control& control) {
-    const ui::Window& w = control.window();
-    if (!w.visible()) {
-        return QStringLiteral("window ") + w.name() + QStringLiteral(" is hidden");
-    }
-    if (!w.enabled()) {
-        return QStringLiteral("window ") + w.name() + QStringLiteral(" is disabled");
-    }
-    for (const ui::Control* c = &control; c != nullptr; c = c->parent()) {
-        const QString who =
-            c == &control ? controlName(*c) : QStringLiteral("its container ") + controlName(*c);
-        if (!c->visible()) {
-            return who + QStringLiteral(" is hidden");
-        }
-        if (!c->enabled()) {
-            return who + QStringLiteral(" is disabled");
-        }
-    }
-    return std::nullopt;
-}
-
-QString actionText(const Step& step) {
-    return step.control.isEmpty() ? step.window : step.window + u'.' + step.control;
-}
-
-}  // namespace
 
 QString describe(const ui::ServiceEvent& event) {
     switch (event.type) {
@@ -65,7 +26,11 @@ QString describe(const ui::ServiceEvent& event) {
 
 Runner::Runner(game::Game& game, ui::ScriptedServices& services, Player& player, QString folder,
                QTextStream& out)
-    : game_(game), services_(services), player_(player), folder_(std::move(folder)), out_(out) {
+    : game_(game),
+      services_(services),
+      player_(player),
+      performer_(game, services, player, std::move(folder)),
+      out_(out) {
     services_.onEvent = [this](const ui::ServiceEvent& event) { onEvent(event); };
 }
 
@@ -196,7 +161,8 @@ std::vector<Problem> Runner::execute(const Step& step) {
             }
             [[fallthrough]];
         default:
-            outcome = step.isPlayerAction() || step.op == Op::Shot ? act(step) : arrange(step);
+            outcome = step.isPlayerAction() || step.op == Op::Shot ? performer_.act(step)
+                                                                   : performer_.arrange(step);
             player_.settle();
             break;
     }
@@ -204,151 +170,6 @@ std::vector<Problem> Runner::execute(const Step& step) {
         return {*outcome};
     }
     return {};
-}
-
-Outcome Runner::act(const Step& step) {
-    const QString what = actionText(step) + QStringLiteral(" within reach");
-    if (game_.ended()) {
-        return Problem{what, QStringLiteral("the program has ended")};
-    }
-    ui::Window* window = game_.find(step.window);
-    if (window == nullptr) {
-        return Problem{what,
-                       QStringLiteral("window ") + step.window + QStringLiteral(" is not open")};
-    }
-    if (game_.modal()) {
-        return Problem{what, QStringLiteral("a message box is open")};
-    }
-    if (step.control.isEmpty()) {
-        if (!window->visible()) {
-            return Problem{what, QStringLiteral("the window is hidden")};
-        }
-        if (!window->enabled() && step.op != Op::Shot) {
-            return Problem{what, QStringLiteral("the window is disabled")};
-        }
-        return actOnWindow(step, *window);
-    }
-    ui::Control& control = window->control(step.control);
-    if (const auto why = whyUnreachable(control)) {
-        return Problem{what, *why};
-    }
-    return actOnControl(step, control);
-}
-
-Outcome Runner::actOnWindow(const Step& step, ui::Window& window) {
-    switch (step.op) {
-        case Op::Click:
-            return player_.clickWindow(window);
-        case Op::Close:
-            return player_.close(window);
-        case Op::Shot:
-            return player_.shot(window, step.text);
-        default:
-            return Problem{QStringLiteral("an action on a window"), actionText(step)};
-    }
-}
-
-Outcome Runner::actOnControl(const Step& step, ui::Control& control) {
-    switch (step.op) {
-        case Op::Click:
-            return player_.click(control);
-        case Op::MouseDown:
-            return player_.mouseDown(control, step.button);
-        case Op::MouseUp:
-            return player_.mouseUp(control, step.button);
-        case Op::Key:
-            return player_.key(control, step.number);
-        case Op::Menu:
-            return player_.menu(control);
-        case Op::Type:
-            if (control.readOnly) {
-                return Problem{actionText(step) + QStringLiteral(" editable"),
-                               QStringLiteral("it is read-only")};
-            }
-            return player_.type(control, step.text);
-        case Op::Select: {
-            const QStringList& rows = control.items();
-            const int row = step.byText ? static_cast<int>(rows.indexOf(step.text)) : step.number;
-            if (row < 0 || row >= rows.size()) {
-                QStringList shown;
-                for (const QString& r : rows) {
-                    shown.append(quoted(r));
-                }
-                return Problem{
-                    step.byText ? QStringLiteral("a row ") + quoted(step.text) +
-                                      QStringLiteral(" in ") + actionText(step)
-                                : QStringLiteral("row %1 in ").arg(step.number) + actionText(step),
-                    rows.isEmpty() ? QStringLiteral("no rows")
-                                   : QStringLiteral("rows ") + shown.join(QStringLiteral(", "))};
-            }
-            return player_.select(control, row);
-        }
-        default:
-            return Problem{QStringLiteral("an action on a control"), actionText(step)};
-    }
-}
-
-Outcome Runner::arrange(const Step& step) {
-    switch (step.op) {
-        case Op::Answer:
-            for (bool yes : step.answers) {
-                services_.queueAnswer(yes);
-            }
-            return std::nullopt;
-        case Op::Random:
-            for (double r : step.randoms) {
-                services_.queueRandom(r);
-            }
-            return std::nullopt;
-        case Op::Now:
-            services_.date = step.text;
-            services_.time = step.title;
-            return std::nullopt;
-        case Op::Wait:
-            game_.scheduler().advance(step.number);
-            return std::nullopt;
-        case Op::File:
-            return writeFile(step);
-        case Op::Set:
-            break;
-        default:
-            return Problem{QStringLiteral("a step that arranges the game"),
-                           QStringLiteral("another")};
-    }
-    const Target& t = step.target;
-    QString refused;
-    if (t.kind == Target::Global) {
-        refused = game::writeGlobal(game_.globals, t.property, step.text);
-    } else if (ui::Window* w = game_.model(t.window); w == nullptr) {
-        return Problem{
-            QStringLiteral("window ") + t.window + QStringLiteral(" open to set ") + t.text(),
-            QStringLiteral("it is not open")};
-    } else if (t.kind == Target::WindowProperty) {
-        refused = ui::writeWindowProperty(*w, t.property, step.text);
-    } else {
-        refused = ui::writeProperty(w->control(t.control), t.property, step.text);
-    }
-    if (!refused.isEmpty()) {
-        return Problem{QStringLiteral("a value for ") + t.text(),
-                       quoted(step.text) + QStringLiteral(" (") + refused + u')'};
-    }
-    return std::nullopt;
-}
-
-QString Runner::path(const QString& name) const {
-    return QDir(folder_).filePath(name);
-}
-
-Outcome Runner::writeFile(const Step& step) {
-    const QString file = path(step.text);
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        out.write(step.bytes) != step.bytes.size()) {
-        return Problem{QStringLiteral("file ") + quoted(step.text) + QStringLiteral(" written"),
-                       out.errorString()};
-    }
-    return std::nullopt;
 }
 
 }  // namespace scenario

@@ -8,6 +8,7 @@
 
 #include "tools/scenario/player.h"
 #include "tools/scenario/script.h"
+#include "tools/scenario/step_performer.h"
 
 namespace game {
 class Game;
@@ -34,23 +35,16 @@ private:
     void finishStep(int line, bool isExpect, std::vector<Problem> problems);
 
     std::vector<Problem> execute(const Step& step);
-    Outcome act(const Step& step);
-    Outcome actOnWindow(const Step& step, ui::Window& window);
-    Outcome actOnControl(const Step& step, ui::Control& control);
-    Outcome arrange(const Step& step);
-    Outcome writeFile(const Step& step);
     std::vector<Problem> expectValue(const Step& step);
     Outcome expectMessage(const Step& step);
     Outcome expectBeeps(int count);
     Outcome expectQuiet();
     Outcome expectFile(const Step& step) const;
 
-    QString path(const QString& name) const;
-
     game::Game& game_;
     ui::ScriptedServices& services_;
     Player& player_;
-    QString folder_;
+    StepPerformer performer_;
     QTextStream& out_;
     int line_ = 0;
     std::deque<ui::ServiceEvent> unread_;  // message boxes and beeps no expect has looked at

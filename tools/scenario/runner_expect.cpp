@@ -106,7 +106,7 @@ Outcome Runner::expectQuiet() {
 }
 
 Outcome Runner::expectFile(const Step& step) const {
-    QFile file(path(step.text));
+    QFile file(performer_.path(step.text));
     const QString name = QStringLiteral("file ") + quoted(step.text);
     if (step.op == Op::ExpectNoFile) {
         if (file.exists()) {
