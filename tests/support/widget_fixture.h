@@ -4,26 +4,16 @@
 #include <memory>
 #include <vector>
 
+#include "tests/support/suite_application.h"
 #include "ui/qt/window_view.h"
 
 namespace testing_support {
 
 // A game fixture whose windows can also be looked at on the real widgets, with the fonts the
-// game uses. The widgets need an application object; it goes with the suite, so that Qt's own
-// caches go with it.
+// game uses.
 template <class Fixture>
-class WithWidgets : public Fixture {
+class WithWidgets : public WithSuiteApplication<QApplication, Fixture> {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    static void TearDownTestSuite() {
-        delete app_;
-        app_ = nullptr;
-    }
     void TearDown() override {
         views_.clear();
         Fixture::TearDown();
@@ -39,7 +29,6 @@ protected:
     }
 
 private:
-    static inline QApplication* app_ = nullptr;
     std::vector<std::unique_ptr<ui::qt::WindowView>> views_;
 };
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "tests/support/suite_application.h"
 #include "ui/qt/game_icon.h"
 
 namespace {
@@ -18,27 +19,13 @@ QImage drawn(int size) {
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-class GameIcon : public testing::Test {
+class GameIcon : public testing_support::WithSuiteApplication<QGuiApplication> {
 protected:
-    // Pixmaps need an application object; it goes with the suite.
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "tests_art";
-        static char* argv[] = {name, nullptr};
-        app_ = new QGuiApplication(argc, argv);
-    }
-    static void TearDownTestSuite() {
-        delete app_;
-        app_ = nullptr;
-    }
-
     static QImage shown(const QIcon& icon, int size, qreal scale = 1.0) {
         return icon.pixmap(QSize(size, size), scale)
             .toImage()
             .convertToFormat(QImage::Format_ARGB32);
     }
-
-    static inline QGuiApplication* app_ = nullptr;
 };
 
 TEST_F(GameIcon, EverySizeShowsThePictureDrawnForIt) {

@@ -2,25 +2,16 @@
 // catch a game that breaks them.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include "game/game.h"
+#include "tests/unit/autoplay/session_fixture.h"
 #include "tools/autoplay/invariants.h"
-#include "tools/autoplay/session.h"
-#include "tools/autoplay/step_lines.h"
 
 namespace {
 
 using namespace autoplay;
 
-class InvariantsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        session = std::make_unique<Session>(folder.path());
-        session->services().answer = [](const QString&) { return true; };
-        play(clickStep(QStringLiteral("FrmLogin"), QStringLiteral("Command1")));
-    }
-
+class InvariantsTest : public SessionFixture<InvariantsTest> {
+public:
     // Plays a step that must go through and keep every rule.
     void play(const scenario::Step& step) {
         const Moment before = checks.moment(*session);
@@ -37,8 +28,6 @@ protected:
     }
     ui::Window& main() { return *session->game().find(QStringLiteral("Form1")); }
 
-    QTemporaryDir folder;
-    std::unique_ptr<Session> session;
     Invariants checks;
 };
 

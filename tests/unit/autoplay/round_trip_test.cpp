@@ -4,27 +4,19 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "game/form1.h"
 #include "game/game.h"
+#include "tests/unit/autoplay/session_fixture.h"
 #include "tools/autoplay/round_trip.h"
 #include "tools/autoplay/save_files.h"
-#include "tools/autoplay/session.h"
-#include "tools/autoplay/step_lines.h"
 
 namespace {
 
 using namespace autoplay;
 
-class RoundTripTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        session = std::make_unique<Session>(folder.path());
-        session->services().answer = [](const QString&) { return true; };
-        play(clickStep(QStringLiteral("FrmLogin"), QStringLiteral("Command1")));
-    }
-
+class RoundTripTest : public SessionFixture<RoundTripTest> {
+public:
     void play(const scenario::Step& step) {
         const auto problem = session->play(step);
         ASSERT_FALSE(problem) << lineOf(step).toStdString() << ": " << problem->toStdString();
@@ -50,9 +42,6 @@ protected:
     QString caption(const char* label) {
         return session->game().form1().control(QLatin1String(label)).caption();
     }
-
-    QTemporaryDir folder;
-    std::unique_ptr<Session> session;
 };
 
 TEST_F(RoundTripTest, ASoundGameComesBackAsItWas) {

@@ -9,26 +9,18 @@
 
 #include "app/all_windows.h"
 #include "game/form1.h"
+#include "tests/support/suite_application.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/window_view.h"
 #include "ui/scripted_services.h"
 
 namespace {
 
-class VexaView : public ::testing::Test {
+class VexaView : public testing_support::WithSuiteApplication<QApplication> {
 protected:
-    // The widgets need an application object; it goes with the suite, so that Qt's own caches
-    // go with it.
     static void SetUpTestSuite() {
         qputenv("QT_SCALE_FACTOR", "2");
-        static int argc = 1;
-        static char name[] = "tests_guestos_view";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    static void TearDownTestSuite() {
-        delete app_;
-        app_ = nullptr;
+        WithSuiteApplication::SetUpTestSuite();
     }
 
     void SetUp() override {
@@ -59,7 +51,6 @@ protected:
         return qobject_cast<QLabel*>(view(window).widget(control));
     }
 
-    static inline QApplication* app_ = nullptr;
     ui::ScriptedServices services;
     std::unique_ptr<game::Game> game;
     std::unique_ptr<ui::qt::QtFrontEnd> front;
