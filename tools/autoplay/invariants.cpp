@@ -8,6 +8,7 @@
 #include "tools/autoplay/rules_tables.h"
 #include "tools/autoplay/session.h"
 #include "tools/autoplay/step_lines.h"
+#include "tools/scenario/quoting.h"
 #include "ui/numbers.h"
 
 namespace autoplay {
@@ -23,10 +24,6 @@ bool isOneOf(const QString& name, std::initializer_list<const char*> names) {
         }
     }
     return false;
-}
-
-QString quotedText(const QString& text) {
-    return u'"' + text + u'"';
 }
 
 Violation broken(const QString& rule, const QString& detail,
@@ -95,7 +92,7 @@ std::optional<Violation> Checks::shows(const char* label, const QString& expecte
     }
     return broken(QStringLiteral("the main window shows what is installed"),
                   because + QStringLiteral(" but ") + QLatin1String(label) +
-                      QStringLiteral(" shows ") + quotedText(caption(label)),
+                      QStringLiteral(" shows ") + scenario::quoted(caption(label)),
                   {expectStep(Main, QLatin1String(label), QStringLiteral("Caption"), expected)});
 }
 
@@ -104,30 +101,31 @@ std::optional<Violation> Checks::numbers() const {
     for (const char* label : {"LblMoney", "LblEda", "LblRazvl", "LblCoint"}) {
         if (!ui::parseNumber(caption(label))) {
             return broken(rule, QLatin1String(label) + QStringLiteral(" shows ") +
-                                    quotedText(caption(label)));
+                                    scenario::quoted(caption(label)));
         }
     }
     for (const char* label : {"Lbl1", "Lbl2", "Lbl3"}) {
         const QString text = caption(label);
         if (text != QStringLiteral("Незнаю") && !ui::parseNumber(text)) {
-            return broken(rule,
-                          QLatin1String(label) + QStringLiteral(" shows ") + quotedText(text));
+            return broken(
+                rule, QLatin1String(label) + QStringLiteral(" shows ") + scenario::quoted(text));
         }
     }
     static const QRegularExpression free(QStringLiteral("^-?\\d+ MB$"));
     static const QRegularExpression hour(QStringLiteral("^ ?\\d\\d:00$"));
     if (!free.match(caption("LblHDF")).hasMatch()) {
-        return broken(rule, QStringLiteral("LblHDF shows ") + quotedText(caption("LblHDF")));
+        return broken(rule, QStringLiteral("LblHDF shows ") + scenario::quoted(caption("LblHDF")));
     }
     if (!hour.match(caption("LblClock")).hasMatch()) {
-        return broken(rule, QStringLiteral("LblClock shows ") + quotedText(caption("LblClock")));
+        return broken(rule,
+                      QStringLiteral("LblClock shows ") + scenario::quoted(caption("LblClock")));
     }
     for (const char* shop : {"FrmMagazine", "FrmRazvl"}) {
         if (const ui::Window* w = g_.find(QLatin1String(shop))) {
             const QString copy = w->control(QStringLiteral("Label2")).caption();
             if (!ui::parseNumber(copy)) {
                 return broken(rule, QLatin1String(shop) + QStringLiteral(".Label2 shows ") +
-                                        quotedText(copy));
+                                        scenario::quoted(copy));
             }
         }
     }
@@ -213,7 +211,7 @@ std::optional<Violation> Checks::equipment() const {
     if (v.OsLevel == 5 && !rules::isInGameSystemName(caption("LblOS"))) {
         return broken(QStringLiteral("the main window shows what is installed"),
                       QStringLiteral("the in-game system is installed but LblOS shows ") +
-                          quotedText(caption("LblOS")));
+                          scenario::quoted(caption("LblOS")));
     }
     if (auto b = part("LblAV", v.AntivirusLevel, rules::antivirusName(v.AntivirusLevel))) {
         return b;
@@ -222,7 +220,7 @@ std::optional<Violation> Checks::equipment() const {
         !rules::isBrowserName(v.BrowserLevel, caption("LblIB"))) {
         return broken(QStringLiteral("the main window shows what is installed"),
                       why.arg(v.BrowserLevel) + QStringLiteral(" but LblIB shows ") +
-                          quotedText(caption("LblIB")));
+                          scenario::quoted(caption("LblIB")));
     }
     const int language = levelText(v.LanguageLevel, 9);
     if (auto b = part("LblPL", language, rules::languageName(language))) {
@@ -281,7 +279,8 @@ std::optional<Violation> Checks::career() const {
         if (text != QString::number(c.points) &&
             !(c.points == 0 && text == QStringLiteral("Незнаю"))) {
             return broken(QStringLiteral("the education labels show the points"),
-                          QLatin1String(c.label) + QStringLiteral(" shows ") + quotedText(text) +
+                          QLatin1String(c.label) + QStringLiteral(" shows ") +
+                              scenario::quoted(text) +
                               QStringLiteral(" for %1 points").arg(c.points),
                           {expectStep(Main, QLatin1String(c.label), QStringLiteral("Caption"),
                                       QString::number(c.points))});
@@ -295,7 +294,8 @@ std::optional<Violation> Checks::career() const {
     if (v.Hour >= 1 && caption("LblClock") != clockText) {
         return broken(
             QStringLiteral("the clock shows the hour"),
-            QStringLiteral("hour %1, LblClock ").arg(v.Hour) + quotedText(caption("LblClock")),
+            QStringLiteral("hour %1, LblClock ").arg(v.Hour) +
+                scenario::quoted(caption("LblClock")),
             {expectStep(Main, QStringLiteral("LblClock"), QStringLiteral("Caption"), clockText)});
     }
     return std::nullopt;
@@ -312,7 +312,7 @@ std::optional<Violation> Checks::disk() const {
         return broken(
             QStringLiteral("LblHDF shows the free disk space"),
             QStringLiteral("FreeDiskMb %1, LblHDF ").arg(v.FreeDiskMb) +
-                quotedText(caption("LblHDF")),
+                scenario::quoted(caption("LblHDF")),
             {expectStep(Main, QStringLiteral("LblHDF"), QStringLiteral("Caption"), expected)});
     }
     return std::nullopt;
@@ -355,8 +355,8 @@ std::optional<Violation> Checks::activityWindows() const {
         if (copy != caption(s.copyOf)) {
             return broken(QStringLiteral("a shop shows the value it changes"),
                           QLatin1String(s.window) + QStringLiteral(".Label2 shows ") +
-                              quotedText(copy) + QStringLiteral(", ") + QLatin1String(s.copyOf) +
-                              u' ' + quotedText(caption(s.copyOf)),
+                              scenario::quoted(copy) + QStringLiteral(", ") +
+                              QLatin1String(s.copyOf) + u' ' + scenario::quoted(caption(s.copyOf)),
                           {expectStep(QLatin1String(s.window), QStringLiteral("Label2"),
                                       QStringLiteral("Caption"), caption(s.copyOf))});
         }
@@ -366,7 +366,7 @@ std::optional<Violation> Checks::activityWindows() const {
             if (list.item(row) != price) {
                 return broken(QStringLiteral("a shop's prices follow the job"),
                               QLatin1String(s.window) + QStringLiteral(" row %1 shows ").arg(row) +
-                                  quotedText(list.item(row)) +
+                                  scenario::quoted(list.item(row)) +
                                   QStringLiteral(" at job level %1").arg(v.JobLevel),
                               {expectStep(QLatin1String(s.window), QStringLiteral("List1"),
                                           QStringLiteral("Item[%1]").arg(row), price)});
@@ -479,9 +479,9 @@ std::optional<Violation> checkSaved(const Session& session, const Moment& before
     if (file.exists() && file.absolutePath() == QDir(session.folder()).absolutePath()) {
         return std::nullopt;
     }
-    return broken(
-        QStringLiteral("\"Игра сохранена!\" means the save is in the game folder"),
-        QStringLiteral("no file ") + quotedText(name) + QStringLiteral(" in the game folder"));
+    return broken(QStringLiteral("\"Игра сохранена!\" means the save is in the game folder"),
+                  QStringLiteral("no file ") + scenario::quoted(name) +
+                      QStringLiteral(" in the game folder"));
 }
 
 }  // namespace
