@@ -5,6 +5,7 @@
 #include "game/about_windows.h"
 #include "game/form1.h"
 #include "game/frm_login.h"
+#include "game/start_download.h"
 #include "ui/numbers.h"
 
 namespace game {
@@ -78,7 +79,7 @@ void Game::endActivity(bool startClock) {
 }
 
 void Game::withdrawRemovedSystem() {
-    if (globals.OsLevel != 5) {
+    if (globals.OsLevel != InGameSystemLevel) {
         form1().control(QStringLiteral("mnuVexa")).setEnabled(false);
     }
 }

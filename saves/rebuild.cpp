@@ -1,13 +1,16 @@
 #include "saves/rebuild.h"
 
 #include <QStringList>
-#include <array>
 #include <cstdint>
 
 #include "game/form1.h"
 #include "game/game.h"
 #include "game/game_commands.h"
 #include "game/language_names.h"
+#include "game/start_download.h"
+#include "life/job_ladder.h"
+#include "stores/form2.h"
+#include "stores/form3.h"
 #include "ui/numbers.h"
 
 namespace saves {
@@ -16,30 +19,15 @@ namespace {
 
 const QString None = QStringLiteral("Нет");
 
-// Level n is row n - 1. These are the names a loaded game shows: the browsers carry their full
-// names here, as they are listed in the software store.
-const QStringList Processors = {"Intel Pentium 2", "Intel Pentium 3", "Intel Pentium 4",
-                                "Intel Core 2 Duo"};
-const QStringList Memories = {"DDR16", "DDR32"};
-const QStringList Modems = {"Modem 14 kb/s", "Modem 28 kb/s", "Modem 56 kb/s"};
-const QStringList Disks = {"Винчестер 1000 MB", "Винчестер 3000 MB", "Винчестер 5500 MB",
-                           "Винчестер 16000 MB"};
-const QStringList VideoCards = {"Video 64MB", "Video 128MB", "Video 256MB", "Video 512MB"};
-const QStringList Systems = {"Windows 98", "Windows 2000", "Windows XP", "Windows Vista", "Vexa 2"};
-const QStringList Antiviruses = {"NOD32", "NOD64"};
-const QStringList Browsers = {"Internet Explorer 3", "Internet Explorer 5", "Internet Explorer 6",
-                              "Internet Explorer 7"};
-const QStringList Jobs = {"Стажер",
-                          "Помощник програмиста",
-                          "Млачший програмист",
-                          "Програмист",
-                          "Старший програмист",
-                          "Администратор",
-                          "Старший администратор",
-                          "Начальник отдела",
-                          "Директор"};
-constexpr std::array<std::int16_t, 9> Salaries = {10, 20, 30, 50, 70, 80, 95, 105, 120};
-constexpr std::array<std::uint8_t, 3> ModemSteps = {5, 10, 20};
+// The names a loaded game shows, level n at row n - 1: the stores' own, and the system the
+// in-game web installs. The browsers' labels carry their full names here, as the store lists
+// them, where a purchase shows the labels' shorter spelling.
+QStringList systemNames() {
+    QStringList names = stores::programNames(stores::ProgramKind::System);
+    names.resize(game::InGameSystemLevel - 1);
+    names.append(QString::fromUtf8(game::InGameSystemName));
+    return names;
+}
 
 bool named(int level, const QStringList& names) {
     return level >= 1 && level <= names.size();
@@ -65,8 +53,14 @@ void rebuildClock(game::Game& g) {
 
 void rebuildJob(game::Game& g) {
     const int level = g.globals.JobLevel;
-    g.globals.Salary = named(level, Jobs) ? Salaries.at(static_cast<std::size_t>(level - 1)) : 0;
-    show(g, QStringLiteral("LblWork"), level, Jobs);
+    const auto& ladder = life::jobLadder();
+    QStringList names;
+    for (const life::Job& job : ladder) {
+        names.append(QString::fromUtf8(job.name));
+    }
+    g.globals.Salary =
+        named(level, names) ? ladder.at(static_cast<std::size_t>(level - 1)).salary : 0;
+    show(g, QStringLiteral("LblWork"), level, names);
 }
 
 void rebuildInternet(game::Game& g, const QString& internet) {
@@ -82,9 +76,8 @@ void rebuildInternet(game::Game& g, const QString& internet) {
 
 void rebuildModem(game::Game& g) {
     const int level = g.globals.ModemLevel;
-    g.globals.ModemSpeed =
-        named(level, Modems) ? ModemSteps.at(static_cast<std::size_t>(level - 1)) : 0;
-    show(g, QStringLiteral("LblModem"), level, Modems);
+    g.globals.ModemSpeed = stores::modemSpeed(level);
+    show(g, QStringLiteral("LblModem"), level, stores::partNames(stores::Component::Modem));
 }
 
 void rebuildEducation(game::Game& g, std::uint8_t& points, const QString& label) {
@@ -111,25 +104,31 @@ void rebuildFreeDisk(game::Game& g) {
 }  // namespace
 
 void rebuildFromLevels(game::Game& g, const QString& internet) {
+    using stores::Component;
+    using stores::ProgramKind;
     game::GameGlobals& v = g.globals;
     rebuildClock(g);
     show(g, QStringLiteral("LblPL"), game::levelNumber(v.LanguageLevel), game::languageNames());
-    show(g, QStringLiteral("LblHD"), game::levelNumber(v.DiskLevel), Disks);
-    if (!named(v.BrowserLevel, Browsers)) {
+    show(g, QStringLiteral("LblHD"), game::levelNumber(v.DiskLevel),
+         stores::partNames(Component::Disk));
+    const QStringList browsers = stores::programNames(ProgramKind::Browser);
+    if (!named(v.BrowserLevel, browsers)) {
         v.BrowserLevel = 0;
     }
-    show(g, QStringLiteral("LblIB"), v.BrowserLevel, Browsers);
-    show(g, QStringLiteral("LblVideo"), game::levelNumber(v.VideoLevel), VideoCards);
+    show(g, QStringLiteral("LblIB"), v.BrowserLevel, browsers);
+    show(g, QStringLiteral("LblVideo"), game::levelNumber(v.VideoLevel),
+         stores::partNames(Component::Video));
     rebuildJob(g);
-    show(g, QStringLiteral("LblCPU"), v.CpuLevel, Processors);
-    show(g, QStringLiteral("LblRam"), v.RamLevel, Memories);
-    show(g, QStringLiteral("LblOS"), v.OsLevel, Systems);
+    show(g, QStringLiteral("LblCPU"), v.CpuLevel, stores::partNames(Component::Processor));
+    show(g, QStringLiteral("LblRam"), v.RamLevel, stores::partNames(Component::Memory));
+    show(g, QStringLiteral("LblOS"), v.OsLevel, systemNames());
     // The in-game system can be started exactly while it is installed.
-    g.form1().control(QStringLiteral("mnuVexa")).setEnabled(v.OsLevel == 5);
-    if (!named(v.AntivirusLevel, Antiviruses)) {
+    g.form1().control(QStringLiteral("mnuVexa")).setEnabled(v.OsLevel == game::InGameSystemLevel);
+    const QStringList antiviruses = stores::programNames(ProgramKind::Antivirus);
+    if (!named(v.AntivirusLevel, antiviruses)) {
         v.AntivirusLevel = 0;
     }
-    show(g, QStringLiteral("LblAV"), v.AntivirusLevel, Antiviruses);
+    show(g, QStringLiteral("LblAV"), v.AntivirusLevel, antiviruses);
     rebuildInternet(g, internet);
     rebuildModem(g);
     rebuildEducation(g, v.SchoolPoints, QStringLiteral("Lbl1"));

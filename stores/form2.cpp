@@ -13,8 +13,6 @@ namespace stores {
 
 namespace {
 
-enum class Component { Processor, Memory, Modem, Disk, Video };
-
 struct Hardware {
     const char* name;  // as listed, and as shown on the part's label once installed
     Component component;
@@ -79,20 +77,6 @@ int installedLevel(const game::GameGlobals& v, Component component) {
     return 0;
 }
 
-// How far the browser and the download manager advance per step with each modem.
-std::uint8_t modemSpeed(int level) {
-    switch (level) {
-        case 1:
-            return 5;
-        case 2:
-            return 10;
-        case 3:
-            return 20;
-        default:
-            return 0;
-    }
-}
-
 void install(game::GameGlobals& v, Component component, int level) {
     const auto byte = static_cast<std::uint8_t>(level);
     switch (component) {
@@ -142,6 +126,24 @@ QStringList prices() {
 }
 
 }  // namespace
+
+std::uint8_t modemSpeed(int level) {
+    switch (level) {
+        case 1:
+            return 5;
+        case 2:
+            return 10;
+        case 3:
+            return 20;
+        default:
+            return 0;
+    }
+}
+
+QStringList partNames(Component component) {
+    return namesByLevel(Catalogue,
+                        [component](const Hardware& h) { return h.component == component; });
+}
 
 Form2::Form2(game::Game& game)
     : StoreWindow(game, {"Form2", "Апгрейд", 170, 60, 1}, names(), prices()) {

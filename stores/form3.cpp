@@ -11,8 +11,6 @@ namespace stores {
 
 namespace {
 
-enum class Kind { System, Antivirus, Browser };
-
 // What a program needs before it can be installed; zero means no need.
 struct Needs {
     int cpu;
@@ -23,7 +21,7 @@ struct Needs {
 
 struct Software {
     const char* name;
-    Kind kind;
+    ProgramKind kind;
     int level;
     int price;
     int diskMb;
@@ -34,7 +32,7 @@ struct Software {
 
 constexpr std::array<Software, 10> Catalogue = {{
     {"Windows Vista",
-     Kind::System,
+     ProgramKind::System,
      4,
      200,
      3000,
@@ -43,7 +41,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      "Windows Vista можно поставить на процессор Intel Core 2 Duo, Ram DDR32, видео карту 512MB "
      "и выше!"},
     {"Windows XP",
-     Kind::System,
+     ProgramKind::System,
      3,
      100,
      1500,
@@ -52,7 +50,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      "Windows XP можно поставить на процессор Intel Pentium 4, Ram DDR32, видео карту 256MB и "
      "выше!"},
     {"Windows 2000",
-     Kind::System,
+     ProgramKind::System,
      2,
      70,
      1000,
@@ -61,7 +59,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      "Windows 2000 можно поставить на процессор Intel Pentium 3, Ram DDR16, видео карту 128MB и "
      "выше!"},
     {"Windows 98",
-     Kind::System,
+     ProgramKind::System,
      1,
      40,
      500,
@@ -70,7 +68,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      "Windows 98 можно поставить на процессор Intel Pentium 2, Ram DDR16, видео карту 64MB и "
      "выше!"},
     {"NOD32",
-     Kind::Antivirus,
+     ProgramKind::Antivirus,
      1,
      50,
      50,
@@ -78,7 +76,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      {0, 0, 0, 1},
      "NOD32 можно поставить на ОС Windows 98 и лучше!"},
     {"NOD64",
-     Kind::Antivirus,
+     ProgramKind::Antivirus,
      2,
      80,
      100,
@@ -86,7 +84,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      {0, 0, 0, 3},
      "NOD64 можно поставить на ОС Windows XP и лучше!"},
     {"Internet Explorer 3",
-     Kind::Browser,
+     ProgramKind::Browser,
      1,
      50,
      20,
@@ -94,7 +92,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      {0, 0, 0, 1},
      "Internet Explorer 3 можно поставить на ОС Windows 98 и лучше!"},
     {"Internet Explorer 5",
-     Kind::Browser,
+     ProgramKind::Browser,
      2,
      75,
      50,
@@ -102,7 +100,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      {0, 0, 0, 2},
      "Internet Explorer 5 можно поставить на ОС Windows 2000 и лучше!"},
     {"Internet Explorer 6",
-     Kind::Browser,
+     ProgramKind::Browser,
      3,
      100,
      100,
@@ -110,7 +108,7 @@ constexpr std::array<Software, 10> Catalogue = {{
      {0, 0, 0, 3},
      "Internet Explorer 6 можно поставить на ОС Windows XP и лучше!"},
     {"Internet Explorer 7",
-     Kind::Browser,
+     ProgramKind::Browser,
      4,
      150,
      150,
@@ -129,7 +127,7 @@ struct SoftwareKind {
     const char* success;
 };
 
-const SoftwareKind& kindOf(Kind kind) {
+const SoftwareKind& kindOf(ProgramKind kind) {
     static const std::array<SoftwareKind, 3> kinds = {{
         {"LblOS", "У вас эта OS установлена!", "У вас стоит OS лучшее этой!", "ОС купленно!"},
         {"LblAV", "У вас этот Антивирус установлен!", "У вас стоит Антивирус лучшее этого!",
@@ -140,13 +138,13 @@ const SoftwareKind& kindOf(Kind kind) {
     return kinds.at(static_cast<std::size_t>(kind));
 }
 
-std::uint8_t& levelOf(game::GameGlobals& v, Kind kind) {
+std::uint8_t& levelOf(game::GameGlobals& v, ProgramKind kind) {
     switch (kind) {
-        case Kind::System:
+        case ProgramKind::System:
             return v.OsLevel;
-        case Kind::Antivirus:
+        case ProgramKind::Antivirus:
             return v.AntivirusLevel;
-        case Kind::Browser:
+        case ProgramKind::Browser:
             return v.BrowserLevel;
     }
     return v.OsLevel;
@@ -175,6 +173,10 @@ QStringList prices() {
 }
 
 }  // namespace
+
+QStringList programNames(ProgramKind kind) {
+    return namesByLevel(Catalogue, [kind](const Software& s) { return s.kind == kind; });
+}
 
 Form3::Form3(game::Game& game) : StoreWindow(game, {"Form3", "ПО", 170, 60, 2}, names(), prices()) {
     control("Command1").onClick = [this] { buy(); };

@@ -20,10 +20,6 @@ constexpr int ButtonWidth = (Width - 2 * Margin - 12) / 2;
 
 constexpr ui::Color BarBack{32, 32, 32};  // the part still to come, seen against the window
 
-// The in-game system, as the main window names it once it is installed.
-constexpr int InGameSystemLevel = 5;
-const char* const InGameSystemName = "Vexa 2";
-
 QString fileName(const game::GameGlobals& v) {
     return v.DownloadName + QStringLiteral(".rar");
 }
@@ -100,9 +96,9 @@ void FrmDL::complete() {
     }
     game.info(QStringLiteral("Файл ") + fileName(v) + QStringLiteral(" загружен!"));
     if (v.DownloadKind == game::OperatingSystemFile) {
-        game.setCaption(QStringLiteral("LblOS"), QString::fromUtf8(InGameSystemName));
-        stores::awardClimb(game, v.OsLevel, InGameSystemLevel);
-        v.OsLevel = InGameSystemLevel;
+        game.setCaption(QStringLiteral("LblOS"), QString::fromUtf8(game::InGameSystemName));
+        stores::awardClimb(game, v.OsLevel, game::InGameSystemLevel);
+        v.OsLevel = game::InGameSystemLevel;
     }
     stores::setMoney(game, stores::money(game) - v.DownloadSize);
     game.setFreeDisk(v.FreeDiskMb - v.DownloadSize);
