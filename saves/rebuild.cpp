@@ -20,8 +20,8 @@ namespace {
 const QString None = QStringLiteral("Нет");
 
 // The names a loaded game shows, level n at row n - 1: the stores' own, and the system the
-// in-game web installs. The browsers' labels carry their full names here, as the store lists
-// them, where a purchase shows the labels' shorter spelling.
+// in-game web installs. A loaded browser is named as the store lists it, not with the spelling
+// its label gets from a purchase ("Inernet").
 QStringList systemNames() {
     QStringList names = stores::programNames(stores::ProgramKind::System);
     names.resize(game::InGameSystemLevel - 1);
