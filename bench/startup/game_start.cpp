@@ -1,5 +1,5 @@
 // The game's own start, exactly as a player launches it, up to its first painted window.
-#include "app/run_game.h"
+#include "app/qt/run_game.h"
 #include "bench/startup/first_paint.h"
 
 int main(int argc, char** argv) {

@@ -15,7 +15,7 @@
 #include "app/all_windows.h"
 #include "tools/scenario/headless_player.h"
 #include "tools/scenario/name_check.h"
-#include "tools/scenario/qt_player.h"
+#include "tools/scenario/qt/qt_player.h"
 #include "tools/scenario/runner.h"
 #include "tools/scenario/script.h"
 #include "ui/scripted_services.h"

@@ -1,4 +1,4 @@
-#include "tools/scenario/qt_player.h"
+#include "tools/scenario/qt/qt_player.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "app/command_line.h"
-#include "app/run_game.h"
+#include "app/qt/run_game.h"
 
 int main(int argc, char** argv) {
     // --help and --version are answered before any window, so they work without a display.

@@ -4,8 +4,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "life_fixture.h"
 #include "support/widget_fixture.h"
+#include "unit/life/life_fixture.h"
 
 namespace life_tests {
 namespace {

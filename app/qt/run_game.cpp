@@ -1,4 +1,4 @@
-#include "app/run_game.h"
+#include "app/qt/run_game.h"
 
 #include <QApplication>
 #include <QStyleFactory>

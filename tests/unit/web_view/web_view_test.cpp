@@ -4,7 +4,7 @@
 #include <QTextEdit>
 
 #include "support/widget_fixture.h"
-#include "web_fixture.h"
+#include "unit/web/web_fixture.h"
 
 namespace web_tests {
 namespace {
