@@ -210,16 +210,42 @@ void Application::dispatch(const std::function<void()>& handler, Window* source)
     }
 }
 
-bool Application::deliverable(const Control& control) const {
-    return !ended_ && modalDepth_ == 0 && control.window().live() && control.reachable();
+std::optional<Obstacle> Application::obstacle(const Window& window) const {
+    if (ended_) {  // first: the window may be gone with the rest
+        return Obstacle{Obstacle::ProgramOver};
+    }
+    if (!window.live()) {
+        return Obstacle{Obstacle::WindowClosed};
+    }
+    if (modalDepth_ > 0) {
+        return Obstacle{Obstacle::MessageBoxOpen};
+    }
+    if (!window.visible()) {
+        return Obstacle{Obstacle::WindowHidden};
+    }
+    if (!window.enabled()) {
+        return Obstacle{Obstacle::WindowDisabled};
+    }
+    return std::nullopt;
 }
 
-bool Application::reachable(const Window& window) const {
-    return !ended_ && modalDepth_ == 0 && window.live() && window.visible() && window.enabled();
+std::optional<Obstacle> Application::obstacle(const Control& control) const {
+    // Once the program is over its windows are gone: nothing of the control may be read.
+    if (ended_) {
+        return Obstacle{Obstacle::ProgramOver};
+    }
+    if (auto inWindow = obstacle(control.window())) {
+        return inWindow;
+    }
+    if (const Control* blocker = control.blocker()) {
+        return Obstacle{blocker->visible() ? Obstacle::ControlDisabled : Obstacle::ControlHidden,
+                        blocker};
+    }
+    return std::nullopt;
 }
 
 bool Application::click(Control& control) {
-    if (!deliverable(control)) {
+    if (!canReach(control)) {
         return false;
     }
     dispatch(
@@ -233,7 +259,7 @@ bool Application::click(Control& control) {
 }
 
 bool Application::mouseDown(Control& control, MouseButton button) {
-    if (!deliverable(control)) {
+    if (!canReach(control)) {
         return false;
     }
     dispatch(
@@ -247,7 +273,7 @@ bool Application::mouseDown(Control& control, MouseButton button) {
 }
 
 bool Application::mouseUp(Control& control, MouseButton button) {
-    if (!deliverable(control)) {
+    if (!canReach(control)) {
         return false;
     }
     dispatch(
@@ -261,7 +287,7 @@ bool Application::mouseUp(Control& control, MouseButton button) {
 }
 
 bool Application::keyPress(Control& control, int code) {
-    if (!deliverable(control)) {
+    if (!canReach(control)) {
         return false;
     }
     dispatch(
@@ -316,7 +342,7 @@ void Application::pressButton(Control& button) {
 }
 
 bool Application::select(Control& control, int row) {
-    if (!deliverable(control) || !isList(control) || row < 0 || row >= control.items().size()) {
+    if (!canReach(control) || !isList(control) || row < 0 || row >= control.items().size()) {
         return false;
     }
     dispatch(
@@ -334,7 +360,7 @@ bool Application::select(Control& control, int row) {
 }
 
 bool Application::edit(Control& control, const QString& text) {
-    if (!deliverable(control) ||
+    if (!canReach(control) ||
         (control.kind() != ControlKind::TextBox && control.kind() != ControlKind::ComboBox) ||
         control.readOnly) {
         return false;
@@ -344,7 +370,7 @@ bool Application::edit(Control& control, const QString& text) {
 }
 
 bool Application::clickWindow(Window& window) {
-    if (!reachable(window)) {
+    if (!canReach(window)) {
         return false;
     }
     dispatch(
@@ -361,7 +387,7 @@ bool Application::clickWindow(Window& window) {
 }
 
 bool Application::mouseDownWindow(Window& window, MouseButton button) {
-    if (!reachable(window)) {
+    if (!canReach(window)) {
         return false;
     }
     dispatch(
@@ -375,7 +401,7 @@ bool Application::mouseDownWindow(Window& window, MouseButton button) {
 }
 
 bool Application::keyPressWindow(Window& window, int code) {
-    if (!reachable(window)) {
+    if (!canReach(window)) {
         return false;
     }
     dispatch(
@@ -390,7 +416,7 @@ bool Application::keyPressWindow(Window& window, int code) {
 }
 
 bool Application::requestClose(Window& window) {
-    if (ended_ || modalDepth_ > 0 || !window.live() || !window.enabled()) {
+    if (!canReach(window)) {
         return false;
     }
     dispatch([this, &window] { close(window); }, &window);

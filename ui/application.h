@@ -18,6 +18,22 @@ namespace ui {
 // Thrown by endProgram and caught at the event boundary: no handler code runs after it.
 struct ProgramEnded {};
 
+// What keeps a player from a window or a control. The checks run in this order, and the first
+// that holds is the one told.
+struct Obstacle {
+    enum Kind {
+        ProgramOver,     // the program has ended
+        WindowClosed,    // the window is no longer open
+        MessageBoxOpen,  // a message box waits for an answer
+        WindowHidden,
+        WindowDisabled,
+        ControlHidden,    // the control, or a container it lies in (`control`), is hidden
+        ControlDisabled,  // ... or disabled
+    };
+    Kind kind;
+    const Control* control = nullptr;
+};
+
 class AppObserver {
 public:
     virtual ~AppObserver() = default;
@@ -66,8 +82,16 @@ public:
     // been handled, so a handler may close its own window. Ends the program when no window is left.
     void close(Window& window);
 
+    // Whether a player could act on a window or a control now, and if not, why. Every event
+    // from the player below is refused exactly when this names an obstacle; the scenario driver
+    // and the computer player ask it before they act.
+    std::optional<Obstacle> obstacle(const Window& window) const;
+    std::optional<Obstacle> obstacle(const Control& control) const;
+    bool canReach(const Window& window) const { return !obstacle(window); }
+    bool canReach(const Control& control) const { return !obstacle(control); }
+
     // Events from the player. Each is an event boundary; false when the target could not be
-    // reached by a player (hidden, disabled, closed, a message box open, the program over).
+    // reached by a player (see obstacle).
     bool click(Control& control);
     bool mouseDown(Control& control, MouseButton button);
     bool mouseUp(Control& control, MouseButton button);
@@ -101,13 +125,11 @@ public:
     bool modal() const { return modalDepth_ > 0; }
 
 private:
-    bool deliverable(const Control& control) const;
     // The keys a window answers itself after the control's own handler: Esc closes it, Enter in
     // a text box presses its default button, Space and Enter press a focused label button.
     void windowKeys(Window& window, Control* control, int code);
     // A left click on a label button, press and release included, inside the current event.
     void pressButton(Control& button);
-    bool reachable(const Window& window) const;
     // Takes an open window off the screen and the clock and out of the open windows.
     void retire(Window& window);
     void tick(Control& timer);

@@ -70,16 +70,17 @@ bool Control::shown() const {
     return true;
 }
 
-bool Control::reachable() const {
-    if (!window_.visible() || !window_.enabled()) {
-        return false;
-    }
+const Control* Control::blocker() const {
     for (const Control* c = this; c != nullptr; c = c->parent_) {
         if (!c->visible_ || !c->enabled_) {
-            return false;
+            return c;
         }
     }
-    return true;
+    return nullptr;
+}
+
+bool Control::reachable() const {
+    return window_.visible() && window_.enabled() && blocker() == nullptr;
 }
 
 void Control::setForeColor(Color color) {

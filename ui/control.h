@@ -86,8 +86,12 @@ public:
     bool visible() const { return visible_; }
     void setVisible(bool visible);
     // Seen and usable by a player: visible and enabled, inside visible and enabled containers
-    // of an enabled, visible window.
+    // of an enabled, visible window. (The application adds what stands above the window: see
+    // Application::obstacle.)
     bool reachable() const;
+    // The first of this control and its containers, inside out, that is hidden or disabled;
+    // null when none is.
+    const Control* blocker() const;
     // Seen by a player: it and every container it lies in are visible.
     bool shown() const;
 

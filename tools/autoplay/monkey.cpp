@@ -172,11 +172,11 @@ std::optional<Violation> Monkey::oneStep() {
         const game::Game& game = session_->game();
         const ui::Window* w = game.find(step.window);
         if (step.control.isEmpty()) {
-            if (w != nullptr && w->visible() && w->enabled() && !game.modal()) {
+            if (w != nullptr && game.canReach(*w)) {
                 return play({step, answers});
             }
         } else if (const ui::Control* c = w != nullptr ? w->find(step.control) : nullptr;
-                   c != nullptr && withinReach(game, *c) &&
+                   c != nullptr && game.canReach(*c) &&
                    (step.op != scenario::Op::Select || !c->items().isEmpty())) {
             if (step.op == scenario::Op::Select && !onRoad_) {
                 step.number = dice_.below(static_cast<int>(c->items().size()));
@@ -209,7 +209,7 @@ std::optional<Monkey::Planned> Monkey::choose() {
     const bool desktop = scripts && game.find(QStringLiteral("FrmGUI")) != nullptr;
     const ui::Window* main = game.find(QStringLiteral("Form1"));
     const bool online =
-        loads && main != nullptr && withinReach(game, main->control(QStringLiteral("mnuload")));
+        loads && main != nullptr && game.canReach(main->control(QStringLiteral("mnuload")));
     switch (dice_.weighted({80, 12, loads || scripts ? 2.5 : 0,
                             RoundTrip::possible(*session_) ? 1.0 : 0.0, desktop ? 3.0 : 0.0,
                             online ? 1.0 : 0.0})) {

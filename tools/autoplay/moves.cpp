@@ -41,8 +41,9 @@ double menuWeight(const ui::Control& item) {
     return item.name() == u"mnuPause" ? 1.5 : 1.0;
 }
 
-void addControl(std::vector<Candidate>& out, const ui::Window& w, const ui::Control& c) {
-    if (c.kind() == Kind::Timer || !c.reachable()) {
+void addControl(std::vector<Candidate>& out, const game::Game& game, const ui::Window& w,
+                const ui::Control& c) {
+    if (c.kind() == Kind::Timer || !game.canReach(c)) {
         return;
     }
     if (c.kind() == Kind::MenuItem) {
@@ -119,12 +120,9 @@ scenario::Step materialize(const Candidate& c, const Session& session, Dice& dic
 
 std::optional<scenario::Step> randomAction(const Session& session, Dice& dice) {
     const game::Game& game = session.game();
-    if (game.ended() || game.modal()) {
-        return std::nullopt;
-    }
     std::vector<Candidate> candidates;
     for (const ui::Window* w : game.openWindows()) {
-        if (!w->live() || !w->visible() || !w->enabled()) {
+        if (!game.canReach(*w)) {
             continue;
         }
         // Leaving the program is there, but not what a player does every minute; a window
@@ -137,7 +135,7 @@ std::optional<scenario::Step> randomAction(const Session& session, Dice& dice) {
         candidates.push_back(
             {Act::ClickWindow, w, nullptr, w->onClick || w->onMouseDown ? 0.5 : 0.1});
         for (const auto& c : w->controls()) {
-            addControl(candidates, *w, *c);
+            addControl(candidates, game, *w, *c);
         }
     }
     if (candidates.empty()) {

@@ -78,8 +78,8 @@ bool RoundTrip::possible(const Session& session) {
         return false;
     }
     const ui::Window* main = g.find(Main);
-    return main != nullptr && withinReach(g, main->control(QStringLiteral("mnusave"))) &&
-           withinReach(g, main->control(QStringLiteral("mnuload")));
+    return main != nullptr && g.canReach(main->control(QStringLiteral("mnusave"))) &&
+           g.canReach(main->control(QStringLiteral("mnuload")));
 }
 
 std::optional<scenario::Step> RoundTrip::next(const Session& session) {

@@ -7,10 +7,6 @@
 
 namespace autoplay {
 
-bool withinReach(const game::Game& game, const ui::Control& control) {
-    return !game.ended() && !game.modal() && control.window().live() && control.reachable();
-}
-
 Session::Session(const QString& folder) : services_(folder) {
     game_ = app::makeGame(services_);
     player_ = std::make_unique<scenario::HeadlessPlayer>(*game_);

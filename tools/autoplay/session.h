@@ -48,8 +48,4 @@ private:
     std::vector<ui::ServiceEvent> events_;
 };
 
-// Whether a player could use the control now: the window open, shown and enabled, no message box
-// up, the control and its containers visible and enabled.
-bool withinReach(const game::Game& game, const ui::Control& control);
-
 }  // namespace autoplay

@@ -17,24 +17,33 @@ QString controlName(const ui::Control& c) {
     return c.window().name() + u'.' + c.name();
 }
 
-// Why a player could not use the control now, or nothing if it is within reach.
-std::optional<QString> whyUnreachable(const ui::Control& control) {
-    const ui::Window& w = control.window();
-    if (!w.visible()) {
-        return QStringLiteral("window ") + w.name() + QStringLiteral(" is hidden");
+// What a player is told when the game keeps them from a window or a control.
+QString whyUnreachable(const ui::Obstacle& obstacle, const ui::Window& window,
+                       const ui::Control* target) {
+    const auto controlPart = [target](const ui::Control& c, const char* state) {
+        const QString who =
+            &c == target ? controlName(c) : QStringLiteral("its container ") + controlName(c);
+        return who + QString::fromLatin1(state);
+    };
+    const QString which = target == nullptr ? QStringLiteral("the window")
+                                            : QStringLiteral("window ") + window.name();
+    switch (obstacle.kind) {
+        case ui::Obstacle::ProgramOver:
+            return QStringLiteral("the program has ended");
+        case ui::Obstacle::WindowClosed:
+            return QStringLiteral("window ") + window.name() + QStringLiteral(" is not open");
+        case ui::Obstacle::MessageBoxOpen:
+            return QStringLiteral("a message box is open");
+        case ui::Obstacle::WindowHidden:
+            return which + QStringLiteral(" is hidden");
+        case ui::Obstacle::WindowDisabled:
+            return which + QStringLiteral(" is disabled");
+        case ui::Obstacle::ControlHidden:
+            return controlPart(*obstacle.control, " is hidden");
+        case ui::Obstacle::ControlDisabled:
+            return controlPart(*obstacle.control, " is disabled");
     }
-    if (!w.enabled()) {
-        return QStringLiteral("window ") + w.name() + QStringLiteral(" is disabled");
-    }
-    for (const ui::Control* c = &control; c != nullptr; c = c->parent()) {
-        if (!c->visible() || !c->enabled()) {
-            const QString who = c == &control ? controlName(*c)
-                                              : QStringLiteral("its container ") + controlName(*c);
-            return who +
-                   (c->visible() ? QStringLiteral(" is disabled") : QStringLiteral(" is hidden"));
-        }
-    }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace
@@ -57,23 +66,16 @@ Outcome StepPerformer::act(const Step& step) {
         return Problem{what(),
                        QStringLiteral("window ") + step.window + QStringLiteral(" is not open")};
     }
-    if (game_.modal()) {
-        return Problem{what(), QStringLiteral("a message box is open")};
+    ui::Control* control = step.control.isEmpty() ? nullptr : &window->control(step.control);
+    auto obstacle = control != nullptr ? game_.obstacle(*control) : game_.obstacle(*window);
+    // A picture shows a window however it stands, as long as it is on screen.
+    if (step.op == Op::Shot && obstacle && obstacle->kind == ui::Obstacle::WindowDisabled) {
+        obstacle.reset();
     }
-    if (step.control.isEmpty()) {
-        if (!window->visible()) {
-            return Problem{what(), QStringLiteral("the window is hidden")};
-        }
-        if (!window->enabled() && step.op != Op::Shot) {
-            return Problem{what(), QStringLiteral("the window is disabled")};
-        }
-        return actOnWindow(step, *window);
+    if (obstacle) {
+        return Problem{what(), whyUnreachable(*obstacle, *window, control)};
     }
-    ui::Control& control = window->control(step.control);
-    if (const auto why = whyUnreachable(control)) {
-        return Problem{what(), *why};
-    }
-    return actOnControl(step, control);
+    return control != nullptr ? actOnControl(step, *control) : actOnWindow(step, *window);
 }
 
 Outcome StepPerformer::actOnWindow(const Step& step, ui::Window& window) {
