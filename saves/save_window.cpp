@@ -20,7 +20,9 @@ SaveWindow::SaveWindow(game::Game& game, const char* name)
 
 void SaveWindow::save() {
     const QString typed = control("Text1").text();
-    if (typed.isEmpty()) {
+    // A name is taken as typed, blanks included; but blanks alone name a file nobody could tell
+    // in a list ("   .sav"), so they count as no name at all.
+    if (typed.trimmed().isEmpty()) {
         game_.exclamation(QStringLiteral("Имя файла неможет быть пустым!"));
         return;
     }

@@ -78,8 +78,11 @@ TEST_F(Saving, NamesThatAreNoPlainFileNameAreRefused) {
         expectQuiet();
         EXPECT_NE(game->find("Frmsave"), nullptr);
     }
-    save("Frmsave", "");
-    expectMessage(MessageKind::Exclamation, "Имя файла неможет быть пустым!");
+    for (const QString& blank : {QString(""), QString("   "), QString(" \u00a0 ")}) {
+        save("Frmsave", blank);
+        expectMessage(MessageKind::Exclamation, "Имя файла неможет быть пустым!");
+        EXPECT_NE(game->find("Frmsave"), nullptr);
+    }
     EXPECT_EQ(files(), QStringList());
     EXPECT_FALSE(QFile::exists(outside + ".sav"));
     EXPECT_FALSE(QFile::exists(path("elsewhere")));
@@ -94,6 +97,80 @@ TEST_F(Saving, TheFileHoldsTheMomentOfTheClick) {
     const QByteArray file = bytesOf("Sav.sav");
     EXPECT_TRUE(file.startsWith("ln:?mo=/np{}ok~;\r\n"));
     EXPECT_TRUE(file.endsWith("\r\n 3 \r\n"));
+}
+
+// Every value has a line of its own, in the file's order: a game whose twenty values all differ,
+// written with the digit codes up to each line's highest digit, and read back the same way.
+TEST_F(Saving, EveryValueGoesToItsOwnLine) {
+    setCaption("LblMoney", "1234");
+    setCaption("LblEda", "61");
+    setCaption("LblRazvl", "42");
+    setCaption("LblCoint", "17");
+    game::GameGlobals& v = globals();
+    v.JobLevel = 3;
+    v.CpuLevel = 4;
+    v.BrowserLevel = 2;
+    v.DiskLevel = "7";
+    v.FreeDiskMb = 905;
+    v.RamLevel = 8;
+    v.VideoLevel = "5";
+    v.OsLevel = 6;
+    v.LanguageLevel = "9";
+    v.AntivirusLevel = 20;
+    v.ModemLevel = 30;
+    v.InternetConnected = 1;
+    v.SchoolPoints = 10;
+    v.EnglishPoints = 11;
+    v.UniversityPoints = 12;
+    v.Hour = 13;
+    saveFromMenu("all");
+    expectMessage(MessageKind::Information, "Игра сохранена!");
+    const QByteArray file =
+        "ln:?mo=/np{}ok~;\r\n"  // money 1234
+        "kn/=ln:?\r\n"          // satiety 61
+        "ok~;mo=/\r\n"          // mood 42
+        "ln:?lo}{\r\n"          // points 17
+        "np{}\r\n"              // job 3
+        "ok~;\r\n"              // processor 4
+        "mo=/\r\n"              // browser 2
+        "7\r\n"                 // hard disk 7: codes up to 4 only
+        "nk'~km;~pl?:\r\n"      // free space 905
+        "8\r\n"                 // memory 8: codes up to 2
+        "5\r\n"                 // video card 5: up to 4
+        "6\r\n"                 // system 6: up to 5
+        "nk'~\r\n"              // language 9
+        "mo=/km;~\r\n"          // antivirus 20: up to 2
+        "np{}km;~\r\n"          // modem 30: up to 3
+        "ln:?\r\n"              // internet 1
+        "ln:?km;~\r\n"          // secondary education 10
+        "ln:?ln:?\r\n"          // English 11
+        "ln:?mo=/\r\n"          // higher education 12
+        " 13 \r\n";             // hour 13, plain
+    EXPECT_EQ(bytesOf("all.sav"), file);
+
+    for (const char* label : {"LblMoney", "LblEda", "LblRazvl", "LblCoint"}) {
+        setCaption(label, "0");
+    }
+    v = game::GameGlobals{};
+    loadFromMenu("all.sav");
+    expectMessage(MessageKind::Information, "Игра загружена!");
+    EXPECT_EQ(caption("LblMoney"), "1234");
+    EXPECT_EQ(caption("LblEda"), "61");
+    EXPECT_EQ(caption("LblRazvl"), "42");
+    EXPECT_EQ(caption("LblCoint"), "17");
+    EXPECT_EQ(v.JobLevel, 3);
+    EXPECT_EQ(v.CpuLevel, 4);
+    EXPECT_EQ(v.BrowserLevel, 2);
+    EXPECT_EQ(v.DiskLevel, "7");
+    EXPECT_EQ(v.FreeDiskMb, 905);
+    EXPECT_EQ(v.RamLevel, 8);
+    EXPECT_EQ(v.VideoLevel, "5");
+    EXPECT_EQ(v.OsLevel, 6);
+    EXPECT_EQ(v.LanguageLevel, "9");
+    EXPECT_EQ(v.ModemLevel, 30);
+    EXPECT_EQ(v.InternetConnected, 1);
+    EXPECT_EQ(v.SchoolPoints, 10);
+    EXPECT_EQ(caption("LblClock"), "13:00");
 }
 
 TEST_F(Saving, AFailedWriteIsReportedAndTheWindowStays) {
@@ -127,7 +204,7 @@ TEST_F(Saving, QuittingStaysUntilTheGameIsSaved) {
     quit();
     EXPECT_EQ(window("FrmSaveEnd").caption(), "Сохранение");
     writeFile("taken.sav", "taken");
-    for (const QString& name : {QString(""), QString("../x"), QString("taken")}) {
+    for (const QString& name : {QString(""), QString("  "), QString("../x"), QString("taken")}) {
         services.queueAnswer(false);
         save("FrmSaveEnd", name);
         services.clearPending();
