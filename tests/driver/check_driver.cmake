@@ -30,7 +30,8 @@ if(expected_exit STREQUAL "")
 endif()
 
 get_filename_component(folder ${FIXTURE} DIRECTORY)
-execute_process(COMMAND ${DRIVER} ${args} ${MODE} WORKING_DIRECTORY ${folder}
+# The mode goes first, so that a fixture's arguments may end the command line.
+execute_process(COMMAND ${DRIVER} ${MODE} ${args} WORKING_DIRECTORY ${folder}
     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(all "${out}${err}")
 if(NOT status STREQUAL expected_exit)

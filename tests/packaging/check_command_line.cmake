@@ -1,4 +1,5 @@
-# Runs the game with one command line and checks its exit status and output.
+# Runs a program (the game, or a tool) with one command line and checks its exit status and
+# output.
 # Usage: cmake -DPROGRAM=... "-DARGS=a b" -DEXIT=N [-DOUT=REGEX] [-DERR=REGEX]
 #              [-DNO_DISPLAY=ON] -P check_command_line.cmake
 # OUT and ERR are CMake regular expressions that the standard output and the standard error

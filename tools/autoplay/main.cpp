@@ -1,6 +1,7 @@
 // tarnvik-autoplay: a computer player for the headless game.
-//   --monkey --seed S --actions N [--replay FILE]   random play with the rules' invariants checked
-//   --best [--route FILE]                          the fastest road to a win it can find
+//   --monkey [--seed S] [--actions N] [--replay FILE]   random play with the rules' invariants
+//   checked
+//   --best [--route FILE]                              the fastest road to a win it can find
 // Exit status 0 when all went well, 1 when a rule broke (or the planner could not win), 2 for a
 // command line it cannot use.
 #include <QCoreApplication>
@@ -10,10 +11,9 @@
 
 #include "tools/autoplay/monkey.h"
 #include "tools/autoplay/route.h"
+#include "tools/scenario/tool_command_line.h"
 
 namespace {
-
-constexpr int Unusable = 2;
 
 struct Options {
     enum Mode { None, Monkey, Best } mode = None;
@@ -27,39 +27,80 @@ std::optional<std::uint64_t> count(const QString& text) {
     return ok ? std::optional<std::uint64_t>(value) : std::nullopt;
 }
 
-std::optional<Options> readOptions(const QStringList& args) {
-    Options o;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--monkey") {
+// Nothing when the computer player is to play; otherwise the exit status.
+std::optional<int> readOptions(const QStringList& args, Options& o) {
+    tools::CommandLine line(
+        QStringLiteral("tarnvik-autoplay"),
+        {QStringLiteral("--monkey [--seed S] [--actions N] [--replay FILE]"),
+         QStringLiteral("--best [--route FILE]")},
+        QStringLiteral(
+            "A computer player for the headless game, through the windows the scenario driver\n"
+            "uses. Random play clicks, types, answers message boxes, uses the menus and lets\n"
+            "time pass in whatever windows are open, and after every step checks what the\n"
+            "rules guarantee; a failure prints the seed and the step. Planned play works out,\n"
+            "from the prices and rules the windows show, the fastest road to a win it can find,\n"
+            "plays it and prints it day by day. Exit status 0 when all went well, 1 when a rule\n"
+            "broke (or the planner could not win), 2 for a command line it cannot use."));
+    const autoplay::MonkeyOptions defaults;
+    const QCommandLineOption monkey(
+        QStringLiteral("monkey"),
+        QStringLiteral("Random play, the rules checked after every step."));
+    const QCommandLineOption best(QStringLiteral("best"),
+                                  QStringLiteral("Planned play: the fastest road to a win."));
+    const QCommandLineOption seed(
+        QStringLiteral("seed"),
+        QStringLiteral("With --monkey: the seed of the random draws (default %1).")
+            .arg(defaults.seed),
+        QStringLiteral("S"));
+    const QCommandLineOption actions(
+        QStringLiteral("actions"),
+        QStringLiteral("With --monkey: how many actions to take (default %1).")
+            .arg(defaults.actions),
+        QStringLiteral("N"));
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        QStringLiteral("With --monkey: writes the run of the program that holds the last action "
+                       "as a scenario FILE and says whether the scenario driver fails on it."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption route(
+        QStringLiteral("route"),
+        QStringLiteral("With --best: writes the road, with every message box and beep, as a "
+                       "scenario FILE."),
+        QStringLiteral("FILE"));
+    for (const QCommandLineOption* option : {&monkey, &best, &seed, &actions, &replay, &route}) {
+        line.addOption(*option);
+    }
+    if (const auto status = line.read(args)) {
+        return status;
+    }
+    const QCommandLineParser& parser = line.parser();
+    // Of --monkey and --best, the last one given counts.
+    for (const QString& name : parser.optionNames()) {
+        if (name == u"monkey") {
             o.mode = Options::Monkey;
-        } else if (a == u"--best") {
+        } else if (name == u"best") {
             o.mode = Options::Best;
-        } else if (a == u"--seed" && hasValue) {
-            const auto n = count(args[++i]);
-            if (!n) {
-                return std::nullopt;
-            }
-            o.monkey.seed = *n;
-        } else if (a == u"--actions" && hasValue) {
-            const auto n = count(args[++i]);
-            if (!n) {
-                return std::nullopt;
-            }
-            o.monkey.actions = *n;
-        } else if (a == u"--replay" && hasValue) {
-            o.monkey.replay = args[++i];
-        } else if (a == u"--route" && hasValue) {
-            o.route = args[++i];
-        } else {
-            return std::nullopt;
         }
     }
     if (o.mode == Options::None) {
-        return std::nullopt;
+        return line.refuse(QStringLiteral("Missing --monkey or --best."));
     }
-    return o;
+    for (const auto& [option, target] :
+         {std::pair{&seed, &o.monkey.seed}, std::pair{&actions, &o.monkey.actions}}) {
+        if (!parser.isSet(*option)) {
+            continue;
+        }
+        const QString text = parser.value(*option);
+        const auto n = count(text);
+        if (!n) {
+            return line.refuse(QStringLiteral("'--%1' wants a number, not '%2'.")
+                                   .arg(option->names().constFirst(), text));
+        }
+        *target = *n;
+    }
+    o.monkey.replay = parser.value(replay);
+    o.route = parser.value(route);
+    return std::nullopt;
 }
 
 int runMonkey(const autoplay::MonkeyOptions& options, QTextStream& out) {
@@ -97,16 +138,12 @@ int main(int argc, char** argv) {
     // Fractions print with "." whatever the machine's locale, as the scenarios expect.
     QLocale::setDefault(QLocale::c());
     QTextStream out(stdout);
-    const auto options = readOptions(QCoreApplication::arguments());
-    if (!options) {
-        QTextStream(stderr) << "usage: tarnvik-autoplay --monkey [--seed S] [--actions N] "
-                               "[--replay FILE]\n"
-                               "       tarnvik-autoplay --best [--route FILE]"
-                            << Qt::endl;
-        return Unusable;
+    Options options;
+    if (const auto status = readOptions(QCoreApplication::arguments(), options)) {
+        return *status;
     }
-    if (options->mode == Options::Best) {
-        return autoplay::runBest(options->route, out);
+    if (options.mode == Options::Best) {
+        return autoplay::runBest(options.route, out);
     }
-    return runMonkey(options->monkey, out);
+    return runMonkey(options.monkey, out);
 }

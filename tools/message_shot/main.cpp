@@ -1,6 +1,6 @@
 // Runs a program of the in-game system and saves each message box it shows as a picture, with
 // a title bar drawn above it as a desktop would:
-//   tarnvik-message-shot FILE.RPF OUTPUT_PREFIX     writes OUTPUT_PREFIX-1.png, -2.png, ...
+//   tarnvik-message-shot FILE.RPF PREFIX     writes PREFIX-1.png, -2.png, ...
 // Beeps are left out and "end " stops the run; the time and date are the computer's.
 #include <QApplication>
 #include <QDate>
@@ -12,6 +12,7 @@
 
 #include "guestos/script_folder.h"
 #include "guestos/script_runner.h"
+#include "tools/scenario/tool_command_line.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/qt_services.h"
 
@@ -67,18 +68,29 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QTextStream err(stderr);
-    const QStringList args = QApplication::arguments();
-    if (args.size() != 3) {
-        err << "usage: tarnvik-message-shot FILE.RPF OUTPUT_PREFIX" << Qt::endl;
-        return 2;
+    tools::CommandLine line(
+        QStringLiteral("tarnvik-message-shot"), {QStringLiteral("FILE.RPF PREFIX")},
+        QStringLiteral(
+            "Runs a program of the in-game system and saves each message box it shows as a\n"
+            "picture, PREFIX-1.png, PREFIX-2.png, ..., with a title bar drawn above it as a\n"
+            "desktop would. Beeps are left out and \"end \" stops the run; the time and date\n"
+            "are the computer's. Exit status 0 when every picture was written, 1 when the\n"
+            "program cannot be read or a picture cannot be written, 2 for a command line it\n"
+            "cannot use."));
+    line.addArgument(QStringLiteral("FILE.RPF"), QStringLiteral("The program to run."));
+    line.addArgument(QStringLiteral("PREFIX"),
+                     QStringLiteral("The pictures' folder and the start of their names."));
+    if (const auto status = line.read(QApplication::arguments())) {
+        return *status;
     }
-    const auto bytes = guestos::readScript(args[1]);
+    const QStringList args = line.parser().positionalArguments();
+    QTextStream err(stderr);
+    const auto bytes = guestos::readScript(args[0]);
     if (!bytes) {
-        err << "cannot read " << args[1] << Qt::endl;
+        err << "cannot read " << args[0] << Qt::endl;
         return 1;
     }
-    PictureHost host(args[2]);
+    PictureHost host(args[1]);
     QString title;
     guestos::runScript(*bytes, title, host);
     if (host.failed) {

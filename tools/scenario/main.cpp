@@ -18,11 +18,12 @@
 #include "tools/scenario/qt/qt_player.h"
 #include "tools/scenario/runner.h"
 #include "tools/scenario/script.h"
+#include "tools/scenario/tool_command_line.h"
 #include "ui/scripted_services.h"
 
 namespace {
 
-constexpr int Unusable = 2;
+constexpr int Unusable = tools::CommandLine::Unusable;
 
 struct Options {
     QString file;
@@ -30,23 +31,40 @@ struct Options {
     std::optional<QString> dir;
 };
 
-std::optional<Options> readOptions(const QStringList& args) {
-    Options options;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args[i] == u"--qt") {
-            options.qt = true;
-        } else if (args[i] == u"--dir" && i + 1 < args.size()) {
-            options.dir = args[++i];
-        } else if (args[i].startsWith(u'-') || !options.file.isEmpty()) {
-            return std::nullopt;
-        } else {
-            options.file = args[i];
-        }
+// Nothing when the scenario is to be played; otherwise the exit status.
+std::optional<int> readOptions(const QStringList& args, Options& options) {
+    tools::CommandLine line(
+        QStringLiteral("tarnvik-scenario"), {QStringLiteral("FILE.scn [--qt] [--dir DIR]")},
+        QStringLiteral(
+            "Plays a scenario against the game as a player would, click by click, and checks\n"
+            "what the game shows. By default the window models and rules run alone, with\n"
+            "scripted services; time is virtual in both modes. Each message box, beep and the\n"
+            "program's end is printed as it happens, each failed step as \"FAIL line N: ...\",\n"
+            "and the last line counts the checks passed and failed. Exit status 0 when every\n"
+            "step went as written, 1 when a step failed, 2 when the file cannot be read or\n"
+            "parsed, names what the game does not have, or the command line cannot be used."));
+    const QCommandLineOption qt(
+        QStringLiteral("qt"),
+        QStringLiteral("Plays through the real Qt windows (offscreen when there is no display); "
+                       "every check of a caption or text also checks what the widget shows."));
+    const QCommandLineOption dir(
+        QStringLiteral("dir"),
+        QStringLiteral("The game folder (saves, PF/ scripts), kept afterwards. Without it, a "
+                       "fresh temporary folder, removed afterwards."),
+        QStringLiteral("DIR"));
+    line.addOption(qt);
+    line.addOption(dir);
+    line.addArgument(QStringLiteral("FILE.scn"),
+                     QStringLiteral("The scenario: one command per line."));
+    if (const auto status = line.read(args)) {
+        return status;
     }
-    if (options.file.isEmpty()) {
-        return std::nullopt;
+    options.file = line.parser().positionalArguments().constFirst();
+    options.qt = line.parser().isSet(qt);
+    if (line.parser().isSet(dir)) {
+        options.dir = line.parser().value(dir);
     }
-    return options;
+    return std::nullopt;
 }
 
 // The offscreen platform says so for every window it cannot raise or resize; that is no news.
@@ -99,25 +117,23 @@ int refuse(QTextStream& err, std::vector<scenario::Fault> faults) {
 
 int main(int argc, char** argv) {
     QStringList args;
-    bool qt = false;
     for (int i = 0; i < argc; ++i) {
         args.append(QString::fromLocal8Bit(argv[i]));
-        qt = qt || args.back() == u"--qt";
     }
-    const auto application = makeApplication(argc, argv, qt);
+    // Read before the application object: --qt decides which kind it is.
+    Options options;
+    if (const auto status = readOptions(args, options)) {
+        return *status;
+    }
+    const auto application = makeApplication(argc, argv, options.qt);
     // Fractions print with "." whatever the machine's locale, as the scenarios expect.
     QLocale::setDefault(QLocale::c());
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    const auto options = readOptions(args);
-    if (!options) {
-        err << "usage: tarnvik-scenario FILE.scn [--qt] [--dir DIR]" << Qt::endl;
-        return Unusable;
-    }
-    QFile file(options->file);
+    QFile file(options.file);
     if (!file.open(QIODevice::ReadOnly)) {
-        return refuse(err, options->file + QStringLiteral(": ") + file.errorString());
+        return refuse(err, options.file + QStringLiteral(": ") + file.errorString());
     }
     const scenario::Script script = scenario::parseScript(file.readAll());
 
@@ -129,13 +145,13 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir temporary;
-    const QString folder = options->dir ? QDir(*options->dir).absolutePath() : temporary.path();
-    if ((!options->dir && !temporary.isValid()) || !QDir().mkpath(folder + QStringLiteral("/PF"))) {
+    const QString folder = options.dir ? QDir(*options.dir).absolutePath() : temporary.path();
+    if ((!options.dir && !temporary.isValid()) || !QDir().mkpath(folder + QStringLiteral("/PF"))) {
         return refuse(err, QStringLiteral("cannot create the game folder ") + folder);
     }
     services.folder = folder;
     std::unique_ptr<scenario::Player> player;
-    if (options->qt) {
+    if (options.qt) {
         player = scenario::makeQtPlayer(*game);
     } else {
         player = std::make_unique<scenario::HeadlessPlayer>(*game);
