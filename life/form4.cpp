@@ -22,8 +22,7 @@ bool qualifies(const game::GameGlobals& v, const Job& job) {
 }  // namespace
 
 Form4::Form4(game::Game& game)
-    : ui::Window(game, QStringLiteral("Form4"), QStringLiteral("Выбор работы"), 276, 204),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Выбор работы"), 276, 204), game_(game) {
     QStringList names;
     QStringList salaries;
     for (const Job& job : game::jobLadder()) {

@@ -103,7 +103,7 @@ QStringList prices() {
 }  // namespace
 
 Form2::Form2(game::Game& game)
-    : StoreWindow(game, {"Form2", "Апгрейд", 170, 60, 1}, names(), prices()) {
+    : StoreWindow(game, {Name, "Апгрейд", 170, 60, 1}, names(), prices()) {
     control("Command1").onClick = [this] { buy(); };
 }
 

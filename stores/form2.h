@@ -9,6 +9,8 @@ namespace stores {
 // price. A new hard disk is blank and takes all installed software with the old one.
 class Form2 : public StoreWindow {
 public:
+    static constexpr QStringView Name = u"Form2";
+
     explicit Form2(game::Game& game);
 
     void queryUnload() override;

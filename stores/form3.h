@@ -9,6 +9,8 @@ namespace stores {
 // Its second button moves on to the programming-language store.
 class Form3 : public StoreWindow {
 public:
+    static constexpr QStringView Name = u"Form3";
+
     explicit Form3(game::Game& game);
 
     void queryUnload() override;

@@ -27,8 +27,7 @@ QString fileName(const game::GameGlobals& v) {
 }  // namespace
 
 FrmDL::FrmDL(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmDL"), QStringLiteral("Загрузка"), Width, Height),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Загрузка"), Width, Height), game_(game) {
     add("Image1", ui::ControlKind::Image, {Margin, Margin, IconSize, IconSize})
         .setPicture(QStringLiteral("Images/web/Download.png"));
     ui::Control& title = addLabel("Label1", "Загрузка 0 ", {TextLeft, Margin, TextWidth, 22});

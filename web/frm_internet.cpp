@@ -55,8 +55,7 @@ void paint(ui::Control& control, ui::Color fore, ui::Color back) {
 }  // namespace
 
 FrmInternet::FrmInternet(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmInternet"), QStringLiteral("Интернет"), Width, Height),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Интернет"), Width, Height), game_(game) {
     ui::Control& address = add("ComboS", ui::ControlKind::ComboBox,
                                {Margin, BarTop, Width - 2 * Margin - GoWidth - 6, BarHeight});
     address.setText(homeSiteAddress());
