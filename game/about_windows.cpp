@@ -21,8 +21,12 @@ const char* const ProgramText =
 
 }  // namespace
 
+QString AboutWindow::nameOf(Kind kind) {
+    return kind == Author ? QStringLiteral("frmAuthor") : QStringLiteral("FrmProgramm");
+}
+
 AboutWindow::AboutWindow(Game& game, Kind kind)
-    : ui::Window(game, kind == Author ? QStringLiteral("frmAuthor") : QStringLiteral("FrmProgramm"),
+    : ui::Window(game, nameOf(kind),
                  kind == Author ? QStringLiteral("Об авторе") : QStringLiteral("О программе"), 340,
                  200),
       game_(game) {

@@ -12,6 +12,9 @@ public:
     enum Kind { Author, Program };
     AboutWindow(Game& game, Kind kind);
 
+    // The name the game knows the window of a kind by.
+    static QString nameOf(Kind kind);
+
     void unload() override;
 
 private:

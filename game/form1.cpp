@@ -24,8 +24,7 @@ struct Row {
 }  // namespace
 
 Form1::Form1(Game& game)
-    : ui::Window(game, QStringLiteral("Form1"), QStringLiteral("Tarnvik 2"), Width, Height),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Tarnvik 2"), Width, Height), game_(game) {
     keepModelWhenClosed = true;
     // It outlives the name window that opens it; its close box asks the quit-time save.
     standsAlone = true;

@@ -10,6 +10,8 @@ class Game;
 // activities, the game menu and the two timers (game clock and picture swap).
 class Form1 : public ui::Window {
 public:
+    static constexpr QStringView Name = u"Form1";
+
     explicit Form1(Game& game);
 
     static constexpr int Width = 577;

@@ -6,8 +6,7 @@
 namespace game {
 
 FrmLogin::FrmLogin(Game& game)
-    : ui::Window(game, QStringLiteral("FrmLogin"), QStringLiteral("Ввод имени"), 260, 112),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Ввод имени"), 260, 112), game_(game) {
     // The program's first window: nothing opened it, and its close box ends the program.
     standsAlone = true;
     escapeCloses = false;

@@ -9,6 +9,8 @@ class Game;
 // The first window: the player's name, taken over by the main window on "Принять".
 class FrmLogin : public ui::Window {
 public:
+    static constexpr QStringView Name = u"FrmLogin";
+
     explicit FrmLogin(Game& game);
 
 private:

@@ -11,13 +11,12 @@
 namespace game {
 
 Game::Game(ui::Services& services) : ui::Application(services) {
-    registerWindow(QStringLiteral("FrmLogin"),
-                   [this] { return std::make_unique<FrmLogin>(*this); });
-    registerWindow(QStringLiteral("Form1"), [this] { return std::make_unique<Form1>(*this); });
-    registerWindow(QStringLiteral("frmAuthor"),
-                   [this] { return std::make_unique<AboutWindow>(*this, AboutWindow::Author); });
-    registerWindow(QStringLiteral("FrmProgramm"),
-                   [this] { return std::make_unique<AboutWindow>(*this, AboutWindow::Program); });
+    game::registerWindow<FrmLogin>(*this);
+    game::registerWindow<Form1>(*this);
+    for (const AboutWindow::Kind kind : {AboutWindow::Author, AboutWindow::Program}) {
+        registerWindow(AboutWindow::nameOf(kind),
+                       [this, kind] { return std::make_unique<AboutWindow>(*this, kind); });
+    }
 }
 
 Form1& Game::form1() const {

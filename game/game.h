@@ -48,4 +48,11 @@ public:
     void withdrawRemovedSystem();
 };
 
+// Registers a window class under the name it carries in its `Name`; the window is built only
+// when it is shown.
+template <class W>
+void registerWindow(Game& game) {
+    game.registerWindow(W::Name.toString(), [&game] { return std::make_unique<W>(game); });
+}
+
 }  // namespace game

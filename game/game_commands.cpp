@@ -2,6 +2,7 @@
 
 #include "game/form1.h"
 #include "game/game.h"
+#include "game/hardware_parts.h"
 #include "ui/numbers.h"
 
 namespace game {
@@ -93,21 +94,6 @@ void offerSaveOnExit(Game& g) {
         return;  // the save-on-exit window ends the program when it is done
     }
     g.endProgram();
-}
-
-int diskCapacity(int diskLevel) {
-    switch (diskLevel) {
-        case 1:
-            return 1000;
-        case 2:
-            return 3000;
-        case 3:
-            return 5500;
-        case 4:
-            return 16000;
-        default:
-            return 0;
-    }
 }
 
 void formatDisk(Game& g) {

@@ -13,7 +13,4 @@ void formatDisk(Game& game);
 // The sound switch of the game menu: beeps are heard or not, nothing else changes.
 void switchSound(Game& game);
 
-// Full capacity in MB of the hard disk of a level, 0 for none or an unknown level.
-int diskCapacity(int diskLevel);
-
 }  // namespace game

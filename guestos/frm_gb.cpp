@@ -6,8 +6,7 @@
 namespace guestos {
 
 FrmGB::FrmGB(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmGB"), QStringLiteral("Vexa 2"), ScreenWidth,
-                 ScreenHeight),
+    : ui::Window(game, Name.toString(), QStringLiteral("Vexa 2"), ScreenWidth, ScreenHeight),
       game_(game) {
     layOutVexaScreen(*this, "Label2", "Label1", QStringLiteral("Завершение сеанса"));
     ui::Control& hint =

@@ -12,6 +12,8 @@ namespace guestos {
 // close command, a click or any key) and then gives the main window and the clock back.
 class FrmGB : public ui::Window {
 public:
+    static constexpr QStringView Name = u"FrmGB";
+
     explicit FrmGB(game::Game& game);
 
     void unload() override;

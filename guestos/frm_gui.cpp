@@ -65,8 +65,7 @@ private:
 }  // namespace
 
 FrmGUI::FrmGUI(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmGUI"), QStringLiteral("Vexa 2"), Width, Height),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Vexa 2"), Width, Height), game_(game) {
     frameless = true;
     backColor = ui::colors::Black;
     foreColor = ui::colors::White;

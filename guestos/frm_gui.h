@@ -18,6 +18,8 @@ namespace guestos {
 // the run-program window that runs ".RPF" programs).
 class FrmGUI : public ui::Window {
 public:
+    static constexpr QStringView Name = u"FrmGUI";
+
     explicit FrmGUI(game::Game& game);
     ~FrmGUI() override;
 

@@ -10,8 +10,7 @@ constexpr int Step = 10;
 }  // namespace
 
 FrmLoadGUI::FrmLoadGUI(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmLoadGUI"), QStringLiteral("Загрузка"), ScreenWidth,
-                 ScreenHeight),
+    : ui::Window(game, Name.toString(), QStringLiteral("Загрузка"), ScreenWidth, ScreenHeight),
       game_(game) {
     layOutVexaScreen(*this, "Label1", "Label2", QStringLiteral("Загрузка"));
     ui::Control& bar =

@@ -8,11 +8,9 @@
 namespace guestos {
 
 void registerGuestOsWindows(game::Game& game) {
-    game.registerWindow(QStringLiteral("FrmLoadGUI"),
-                        [&game] { return std::make_unique<FrmLoadGUI>(game); });
-    game.registerWindow(QStringLiteral("FrmGUI"),
-                        [&game] { return std::make_unique<FrmGUI>(game); });
-    game.registerWindow(QStringLiteral("FrmGB"), [&game] { return std::make_unique<FrmGB>(game); });
+    game::registerWindow<FrmLoadGUI>(game);
+    game::registerWindow<FrmGUI>(game);
+    game::registerWindow<FrmGB>(game);
 }
 
 }  // namespace guestos

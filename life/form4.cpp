@@ -1,13 +1,16 @@
 #include "life/form4.h"
 
 #include "game/game.h"
-#include "life/job_ladder.h"
+#include "game/job_ladder.h"
 #include "ui/display_list.h"
 #include "ui/metrics.h"
 
 namespace life {
 
 namespace {
+
+using game::Job;
+using game::JobCount;
 
 bool qualifies(const game::GameGlobals& v, const Job& job) {
     // Tested in this order; whichever is missing, the applicant hears the whole list.
@@ -19,11 +22,10 @@ bool qualifies(const game::GameGlobals& v, const Job& job) {
 }  // namespace
 
 Form4::Form4(game::Game& game)
-    : ui::Window(game, QStringLiteral("Form4"), QStringLiteral("Выбор работы"), 276, 204),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Выбор работы"), 276, 204), game_(game) {
     QStringList names;
     QStringList salaries;
-    for (const Job& job : jobLadder()) {
+    for (const Job& job : game::jobLadder()) {
         names.append(QString::fromUtf8(job.name));
         salaries.append(QString::number(job.salary));
     }
@@ -41,7 +43,7 @@ void Form4::apply() {
         game_.exclamation(QStringLiteral("Выберете Работу!"));
         return;
     }
-    const Job& job = jobLadder()[static_cast<std::size_t>(row)];
+    const Job& job = game::jobLadder()[static_cast<std::size_t>(row)];
     const int level = row + 1;
     game::GameGlobals& v = game_.globals;
     if (!qualifies(v, job)) {
@@ -56,7 +58,7 @@ void Form4::apply() {
         game_.exclamation(QStringLiteral("Вы уже устроились на эту работу!"));
         return;
     }
-    game_.setNumber("LblCoint", game_.number("LblCoint") + JobPoints(v.JobLevel, level));
+    game_.setNumber("LblCoint", game_.number("LblCoint") + game::JobPoints(v.JobLevel, level));
     v.JobLevel = static_cast<std::uint8_t>(level);
     game_.info(QStringLiteral("Вы устроены на работу!"));
     v.Salary = job.salary;

@@ -30,8 +30,7 @@ constexpr int ButtonHeight = 20;
 }  // namespace
 
 FrmMagazine::FrmMagazine(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmMagazine"), QStringLiteral("Магазин"), 248, 236),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Магазин"), 248, 236), game_(game) {
     // The meals lie within the frame's border but belong to the window: a list placed in a
     // frame is drawn with shorter rows on screen, and the prices would drift off their buttons.
     constexpr int left = FrameLeft + 10;

@@ -11,6 +11,8 @@ namespace life {
 // "Магазин": three meals that cost money and fill the player up.
 class FrmMagazine : public ui::Window {
 public:
+    static constexpr QStringView Name = u"FrmMagazine";
+
     explicit FrmMagazine(game::Game& game);
 
     void load() override;

@@ -24,8 +24,7 @@ constexpr int ButtonHeight = 20;
 }  // namespace
 
 FrmRazvl::FrmRazvl(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmRazvl"), QStringLiteral("Развлечения"), 240, 170),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Развлечения"), 240, 170), game_(game) {
     addButton("Command1", "Пойти в кафе",
               {10, ui::levelWithRow(ListTop, CafeRow, ButtonHeight), 140, ButtonHeight})
         .onClick = [this] {

@@ -11,6 +11,8 @@ namespace life {
 // "Развлечения": the cafe and the cinema lift the mood for money; "Пойти домой" leaves.
 class FrmRazvl : public ui::Window {
 public:
+    static constexpr QStringView Name = u"FrmRazvl";
+
     explicit FrmRazvl(game::Game& game);
 
     void load() override;

@@ -36,8 +36,7 @@ constexpr int TextSlack = 6;
 }  // namespace
 
 FrmTeach::FrmTeach(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmTeach"), QStringLiteral("Обучение"), 270, 186),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Обучение"), 270, 186), game_(game) {
     const char* const captions[] = {"Вечерняя школа", "Курсы Английского", "Высшее Образование"};
     for (std::size_t i = 0; i < Courses.size(); ++i) {
         const int line = 4 * static_cast<int>(i);

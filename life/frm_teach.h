@@ -14,6 +14,8 @@ namespace life {
 // "Обучение": one education point per purchase in three courses, ten points each at most.
 class FrmTeach : public ui::Window {
 public:
+    static constexpr QStringView Name = u"FrmTeach";
+
     explicit FrmTeach(game::Game& game);
 
     void load() override;

@@ -9,13 +9,10 @@
 namespace life {
 
 void registerLifeWindows(game::Game& game) {
-    game.registerWindow(QStringLiteral("FrmMagazine"),
-                        [&game] { return std::make_unique<FrmMagazine>(game); });
-    game.registerWindow(QStringLiteral("FrmRazvl"),
-                        [&game] { return std::make_unique<FrmRazvl>(game); });
-    game.registerWindow(QStringLiteral("FrmTeach"),
-                        [&game] { return std::make_unique<FrmTeach>(game); });
-    game.registerWindow(QStringLiteral("Form4"), [&game] { return std::make_unique<Form4>(game); });
+    game::registerWindow<FrmMagazine>(game);
+    game::registerWindow<FrmRazvl>(game);
+    game::registerWindow<FrmTeach>(game);
+    game::registerWindow<Form4>(game);
 }
 
 }  // namespace life

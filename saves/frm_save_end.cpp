@@ -4,7 +4,7 @@
 
 namespace saves {
 
-FrmSaveEnd::FrmSaveEnd(game::Game& game) : SaveWindow(game, "FrmSaveEnd") {
+FrmSaveEnd::FrmSaveEnd(game::Game& game) : SaveWindow(game, Name) {
     // The main window has closed already, and the close box ends the program: this window is
     // on its own, and Esc must not end the game by a slip of the finger.
     standsAlone = true;

@@ -8,6 +8,8 @@ namespace saves {
 // quit with. A save ends the program; so does the close box, which saves nothing.
 class FrmSaveEnd : public SaveWindow {
 public:
+    static constexpr QStringView Name = u"FrmSaveEnd";
+
     explicit FrmSaveEnd(game::Game& game);
 
 private:

@@ -18,7 +18,7 @@ constexpr int ListRows = 10;
 }  // namespace
 
 Frmload::Frmload(game::Game& game)
-    : ui::Window(game, QStringLiteral("Frmload"), QStringLiteral("Загрузка"), Width,
+    : ui::Window(game, Name.toString(), QStringLiteral("Загрузка"), Width,
                  Margin + ui::listHeight(ListRows) + 4 + 26 + Margin),
       game_(game) {
     add("File1", ui::ControlKind::FileList,

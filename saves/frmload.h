@@ -12,6 +12,8 @@ namespace saves {
 // played, or, when it is damaged, nothing changes and the player is told why.
 class Frmload : public ui::Window {
 public:
+    static constexpr QStringView Name = u"Frmload";
+
     explicit Frmload(game::Game& game);
 
     void load() override;

@@ -4,7 +4,7 @@
 
 namespace saves {
 
-Frmsave::Frmsave(game::Game& game) : SaveWindow(game, "Frmsave") {}
+Frmsave::Frmsave(game::Game& game) : SaveWindow(game, Name) {}
 
 void Frmsave::queryUnload() {
     game_.endActivity(false);  // the clock was never stopped

@@ -8,6 +8,8 @@ namespace saves {
 // or when the player closes it, the game goes on.
 class Frmsave : public SaveWindow {
 public:
+    static constexpr QStringView Name = u"Frmsave";
+
     explicit Frmsave(game::Game& game);
 
     void queryUnload() override;

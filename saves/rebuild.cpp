@@ -5,12 +5,10 @@
 
 #include "game/form1.h"
 #include "game/game.h"
-#include "game/game_commands.h"
-#include "game/language_names.h"
+#include "game/hardware_parts.h"
+#include "game/job_ladder.h"
+#include "game/programs.h"
 #include "game/start_download.h"
-#include "life/job_ladder.h"
-#include "stores/form2.h"
-#include "stores/form3.h"
 #include "ui/numbers.h"
 
 namespace saves {
@@ -19,11 +17,11 @@ namespace {
 
 const QString None = QStringLiteral("Нет");
 
-// The names a loaded game shows, level n at row n - 1: the stores' own, and the system the
+// The names a loaded game shows, level n at row n - 1: the catalogues' own, and the system the
 // in-game web installs. A loaded browser is named as the store lists it, not with the spelling
 // its label gets from a purchase ("Inernet").
 QStringList systemNames() {
-    QStringList names = stores::programNames(stores::ProgramKind::System);
+    QStringList names = game::programNames(game::ProgramKind::System);
     names.resize(game::InGameSystemLevel - 1);
     names.append(QString::fromUtf8(game::InGameSystemName));
     return names;
@@ -53,9 +51,9 @@ void rebuildClock(game::Game& g) {
 
 void rebuildJob(game::Game& g) {
     const int level = g.globals.JobLevel;
-    const auto& ladder = life::jobLadder();
+    const auto& ladder = game::jobLadder();
     QStringList names;
-    for (const life::Job& job : ladder) {
+    for (const game::Job& job : ladder) {
         names.append(QString::fromUtf8(job.name));
     }
     g.globals.Salary =
@@ -76,8 +74,8 @@ void rebuildInternet(game::Game& g, const QString& internet) {
 
 void rebuildModem(game::Game& g) {
     const int level = g.globals.ModemLevel;
-    g.globals.ModemSpeed = stores::modemSpeed(level);
-    show(g, QStringLiteral("LblModem"), level, stores::partNames(stores::Component::Modem));
+    g.globals.ModemSpeed = game::modemSpeed(level);
+    show(g, QStringLiteral("LblModem"), level, game::partNames(game::Component::Modem));
 }
 
 void rebuildEducation(game::Game& g, std::uint8_t& points, const QString& label) {
@@ -104,27 +102,27 @@ void rebuildFreeDisk(game::Game& g) {
 }  // namespace
 
 void rebuildFromLevels(game::Game& g, const QString& internet) {
-    using stores::Component;
-    using stores::ProgramKind;
+    using game::Component;
+    using game::ProgramKind;
     game::GameGlobals& v = g.globals;
     rebuildClock(g);
     show(g, QStringLiteral("LblPL"), game::levelNumber(v.LanguageLevel), game::languageNames());
     show(g, QStringLiteral("LblHD"), game::levelNumber(v.DiskLevel),
-         stores::partNames(Component::Disk));
-    const QStringList browsers = stores::programNames(ProgramKind::Browser);
+         game::partNames(Component::Disk));
+    const QStringList browsers = game::programNames(ProgramKind::Browser);
     if (!named(v.BrowserLevel, browsers)) {
         v.BrowserLevel = 0;
     }
     show(g, QStringLiteral("LblIB"), v.BrowserLevel, browsers);
     show(g, QStringLiteral("LblVideo"), game::levelNumber(v.VideoLevel),
-         stores::partNames(Component::Video));
+         game::partNames(Component::Video));
     rebuildJob(g);
-    show(g, QStringLiteral("LblCPU"), v.CpuLevel, stores::partNames(Component::Processor));
-    show(g, QStringLiteral("LblRam"), v.RamLevel, stores::partNames(Component::Memory));
+    show(g, QStringLiteral("LblCPU"), v.CpuLevel, game::partNames(Component::Processor));
+    show(g, QStringLiteral("LblRam"), v.RamLevel, game::partNames(Component::Memory));
     show(g, QStringLiteral("LblOS"), v.OsLevel, systemNames());
     // The in-game system can be started exactly while it is installed.
     g.form1().control(QStringLiteral("mnuVexa")).setEnabled(v.OsLevel == game::InGameSystemLevel);
-    const QStringList antiviruses = stores::programNames(ProgramKind::Antivirus);
+    const QStringList antiviruses = game::programNames(ProgramKind::Antivirus);
     if (!named(v.AntivirusLevel, antiviruses)) {
         v.AntivirusLevel = 0;
     }

@@ -8,9 +8,8 @@
 
 namespace saves {
 
-SaveWindow::SaveWindow(game::Game& game, const char* name)
-    : ui::Window(game, QString::fromUtf8(name), QStringLiteral("Сохранение"), 260, 112),
-      game_(game) {
+SaveWindow::SaveWindow(game::Game& game, QStringView name)
+    : ui::Window(game, name.toString(), QStringLiteral("Сохранение"), 260, 112), game_(game) {
     // Enter in the name box saves, as the button does.
     defaultButton = QStringLiteral("Command1");
     addLabel("Label1", "         Введите имя файла", {10, 10, 240, 20});

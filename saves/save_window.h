@@ -13,7 +13,7 @@ namespace saves {
 // an empty or refused name, a file the player would not replace, a write that failed.
 class SaveWindow : public ui::Window {
 protected:
-    SaveWindow(game::Game& game, const char* name);
+    SaveWindow(game::Game& game, QStringView name);
 
     // The file was written; `replaced` when it took the place of an older save.
     virtual void saved(bool replaced) = 0;

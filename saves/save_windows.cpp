@@ -8,12 +8,9 @@
 namespace saves {
 
 void registerSaveWindows(game::Game& game) {
-    game.registerWindow(QStringLiteral("Frmsave"),
-                        [&game] { return std::make_unique<Frmsave>(game); });
-    game.registerWindow(QStringLiteral("FrmSaveEnd"),
-                        [&game] { return std::make_unique<FrmSaveEnd>(game); });
-    game.registerWindow(QStringLiteral("Frmload"),
-                        [&game] { return std::make_unique<Frmload>(game); });
+    game::registerWindow<Frmsave>(game);
+    game::registerWindow<FrmSaveEnd>(game);
+    game::registerWindow<Frmload>(game);
 }
 
 }  // namespace saves

@@ -4,42 +4,17 @@
 #include <cstdint>
 
 #include "game/game.h"
-#include "game/game_commands.h"
+#include "game/hardware_parts.h"
+#include "game/points_and_money.h"
 #include "game/ruble_word.h"
-#include "stores/purchase.h"
 #include "ui/numbers.h"
 
 namespace stores {
 
 namespace {
 
-struct Hardware {
-    const char* name;  // as listed, and as shown on the part's label once installed
-    Component component;
-    int level;
-    int price;
-};
-
-// Processors are listed best first, the other parts worst first.
-constexpr std::array<Hardware, 17> Catalogue = {{
-    {"Intel Core 2 Duo", Component::Processor, 4, 500},
-    {"Intel Pentium 4", Component::Processor, 3, 300},
-    {"Intel Pentium 3", Component::Processor, 2, 200},
-    {"Intel Pentium 2", Component::Processor, 1, 100},
-    {"DDR16", Component::Memory, 1, 125},
-    {"DDR32", Component::Memory, 2, 155},
-    {"Modem 14 kb/s", Component::Modem, 1, 20},
-    {"Modem 28 kb/s", Component::Modem, 2, 50},
-    {"Modem 56 kb/s", Component::Modem, 3, 100},
-    {"Винчестер 1000 MB", Component::Disk, 1, 100},
-    {"Винчестер 3000 MB", Component::Disk, 2, 300},
-    {"Винчестер 5500 MB", Component::Disk, 3, 500},
-    {"Винчестер 16000 MB", Component::Disk, 4, 800},
-    {"Video 64MB", Component::Video, 1, 20},
-    {"Video 128MB", Component::Video, 2, 50},
-    {"Video 256MB", Component::Video, 3, 100},
-    {"Video 512MB", Component::Video, 4, 150},
-}};
+using game::Component;
+using game::Hardware;
 
 // The row whose offer names its word with a capital letter.
 constexpr int CapitalWordRow = 7;
@@ -88,7 +63,7 @@ void install(game::GameGlobals& v, Component component, int level) {
             break;
         case Component::Modem:
             v.ModemLevel = byte;
-            v.ModemSpeed = modemSpeed(level);
+            v.ModemSpeed = game::modemSpeed(level);
             break;
         case Component::Disk:
             v.DiskLevel = QString::number(level);
@@ -101,7 +76,7 @@ void install(game::GameGlobals& v, Component component, int level) {
 
 int bestLevel(Component component) {
     int best = 0;
-    for (const Hardware& h : Catalogue) {
+    for (const Hardware& h : game::hardwareCatalogue()) {
         if (h.component == component && h.level > best) {
             best = h.level;
         }
@@ -111,7 +86,7 @@ int bestLevel(Component component) {
 
 QStringList names() {
     QStringList list;
-    for (const Hardware& h : Catalogue) {
+    for (const Hardware& h : game::hardwareCatalogue()) {
         list.append(QString::fromUtf8(h.name));
     }
     return list;
@@ -119,7 +94,7 @@ QStringList names() {
 
 QStringList prices() {
     QStringList list;
-    for (const Hardware& h : Catalogue) {
+    for (const Hardware& h : game::hardwareCatalogue()) {
         list.append(QString::number(h.price));
     }
     return list;
@@ -127,26 +102,8 @@ QStringList prices() {
 
 }  // namespace
 
-std::uint8_t modemSpeed(int level) {
-    switch (level) {
-        case 1:
-            return 5;
-        case 2:
-            return 10;
-        case 3:
-            return 20;
-        default:
-            return 0;
-    }
-}
-
-QStringList partNames(Component component) {
-    return namesByLevel(Catalogue,
-                        [component](const Hardware& h) { return h.component == component; });
-}
-
 Form2::Form2(game::Game& game)
-    : StoreWindow(game, {"Form2", "Апгрейд", 170, 60, 1}, names(), prices()) {
+    : StoreWindow(game, {Name, "Апгрейд", 170, 60, 1}, names(), prices()) {
     control("Command1").onClick = [this] { buy(); };
 }
 
@@ -155,12 +112,13 @@ void Form2::queryUnload() {
 }
 
 void Form2::buy() {
+    const auto catalogue = game::hardwareCatalogue();
     const int row = selectedRow();
-    if (row < 0 || row >= static_cast<int>(Catalogue.size())) {
+    if (row < 0 || row >= static_cast<int>(catalogue.size())) {
         game_.exclamation(QStringLiteral("Выберете железо!"));
         return;
     }
-    const Hardware& item = Catalogue.at(static_cast<std::size_t>(row));
+    const Hardware& item = catalogue[static_cast<std::size_t>(row)];
     const ComponentTexts& kind = kindOf(item.component);
     const int installed = installedLevel(game_.globals, item.component);
     if (installed == item.level) {
@@ -172,8 +130,8 @@ void Form2::buy() {
         return;
     }
     // What the old part would fetch does not count: the new one must be paid for in full.
-    if (money(game_) < item.price) {
-        game_.exclamation(moneyShortRefusal());
+    if (game::money(game_) < item.price) {
+        game_.exclamation(game::moneyShortRefusal());
         return;
     }
     if (installed >= 1 && !offerBuyBack(row)) {
@@ -182,24 +140,25 @@ void Form2::buy() {
     if (item.component == Component::Disk) {
         eraseSoftware();
     }
-    awardClimb(game_, installed, item.level);
+    game::awardClimb(game_, installed, item.level);
     if (item.component == Component::Disk) {
         game_.setFreeDisk(game::diskCapacity(item.level));
     }
     install(game_.globals, item.component, item.level);
     game_.info(QStringLiteral("Апгрейд совершён!"));
     game_.setCaption(QString::fromUtf8(kind.label), QString::fromUtf8(item.name));
-    setMoney(game_, money(game_) - item.price);
+    game::setMoney(game_, game::money(game_) - item.price);
 }
 
 bool Form2::offerBuyBack(int row) {
-    const Component component = Catalogue.at(static_cast<std::size_t>(row)).component;
+    const auto catalogue = game::hardwareCatalogue();
+    const Component component = catalogue[static_cast<std::size_t>(row)].component;
     const QString label = QString::fromUtf8(kindOf(component).label);
     const QString oldName = game_.caption(label);
     // The best part of a kind is never sold: nothing can replace it.
     int oldRow = -1;
-    for (std::size_t i = 0; i < Catalogue.size(); ++i) {
-        const Hardware& h = Catalogue.at(i);
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const Hardware& h = catalogue[i];
         if (h.component == component && h.level < bestLevel(component) &&
             oldName == QString::fromUtf8(h.name)) {
             oldRow = static_cast<int>(i);
@@ -222,7 +181,7 @@ bool Form2::offerBuyBack(int row) {
                    ui::numberText(offer) + word)) {
         return false;
     }
-    setMoney(game_, money(game_) + offer);
+    game::setMoney(game_, game::money(game_) + offer);
     return true;
 }
 

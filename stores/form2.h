@@ -1,26 +1,16 @@
 #pragma once
 
-#include <QStringList>
-#include <cstdint>
-
 #include "stores/store_window.h"
 
 namespace stores {
-
-// The hardware store's ladders.
-enum class Component { Processor, Memory, Modem, Disk, Video };
-
-// The names the store lists for a ladder's parts: level n at row n - 1.
-QStringList partNames(Component component);
-
-// How far the browser and the download manager advance per step with a modem of this level.
-std::uint8_t modemSpeed(int level);
 
 // "Апгрейд": the hardware store. Processor, memory, modem, hard disk and video card, each a
 // ladder; a better part replaces the old one, which the store offers to buy back for half its
 // price. A new hard disk is blank and takes all installed software with the old one.
 class Form2 : public StoreWindow {
 public:
+    static constexpr QStringView Name = u"Form2";
+
     explicit Form2(game::Game& game);
 
     void queryUnload() override;

@@ -8,6 +8,8 @@ namespace stores {
 // Each needs a new enough system, money and disk space; the ladder is worth 45 points in all.
 class FrmPL : public StoreWindow {
 public:
+    static constexpr QStringView Name = u"FrmPL";
+
     explicit FrmPL(game::Game& game);
 
     void unload() override;

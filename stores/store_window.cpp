@@ -20,7 +20,7 @@ int listHeight(qsizetype rows) {
 
 StoreWindow::StoreWindow(game::Game& game, const Look& look, const QStringList& names,
                          const QStringList& prices)
-    : ui::Window(game, QString::fromUtf8(look.name), QString::fromUtf8(look.caption),
+    : ui::Window(game, look.name.toString(), QString::fromUtf8(look.caption),
                  Margin + look.nameWidth + Gap + look.priceWidth + Margin,
                  Margin + listHeight(names.size()) + look.buttons * (Gap + ButtonHeight) + Margin),
       game_(game) {

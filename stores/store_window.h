@@ -17,7 +17,7 @@ namespace stores {
 class StoreWindow : public ui::Window {
 protected:
     struct Look {
-        const char* name;
+        QStringView name;
         const char* caption;
         int nameWidth;   // List1
         int priceWidth;  // List2

@@ -8,9 +8,9 @@
 namespace stores {
 
 void registerStoreWindows(game::Game& game) {
-    game.registerWindow(QStringLiteral("Form2"), [&game] { return std::make_unique<Form2>(game); });
-    game.registerWindow(QStringLiteral("Form3"), [&game] { return std::make_unique<Form3>(game); });
-    game.registerWindow(QStringLiteral("FrmPL"), [&game] { return std::make_unique<FrmPL>(game); });
+    game::registerWindow<Form2>(game);
+    game::registerWindow<Form3>(game);
+    game::registerWindow<FrmPL>(game);
 }
 
 }  // namespace stores

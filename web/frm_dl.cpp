@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "game/game.h"
+#include "game/points_and_money.h"
 #include "game/start_download.h"
-#include "stores/purchase.h"
 
 namespace web {
 
@@ -27,8 +27,7 @@ QString fileName(const game::GameGlobals& v) {
 }  // namespace
 
 FrmDL::FrmDL(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmDL"), QStringLiteral("Загрузка"), Width, Height),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Загрузка"), Width, Height), game_(game) {
     add("Image1", ui::ControlKind::Image, {Margin, Margin, IconSize, IconSize})
         .setPicture(QStringLiteral("Images/web/Download.png"));
     ui::Control& title = addLabel("Label1", "Загрузка 0 ", {TextLeft, Margin, TextWidth, 22});
@@ -90,17 +89,17 @@ void FrmDL::complete() {
     // Space given up since the download began is checked again: a file that does not fit is
     // kept as received, and "Сохранить" tries once more when there is room.
     if (v.FreeDiskMb < v.DownloadSize) {
-        game.exclamation(stores::lowDiskRefusal(v.DownloadSize));
+        game.exclamation(game::lowDiskRefusal(v.DownloadSize));
         control("Command1").setEnabled(true);
         return;
     }
     game.info(QStringLiteral("Файл ") + fileName(v) + QStringLiteral(" загружен!"));
     if (v.DownloadKind == game::OperatingSystemFile) {
         game.setCaption(QStringLiteral("LblOS"), QString::fromUtf8(game::InGameSystemName));
-        stores::awardClimb(game, v.OsLevel, game::InGameSystemLevel);
+        game::awardClimb(game, v.OsLevel, game::InGameSystemLevel);
         v.OsLevel = game::InGameSystemLevel;
     }
-    stores::setMoney(game, stores::money(game) - v.DownloadSize);
+    game::setMoney(game, game::money(game) - v.DownloadSize);
     game.setFreeDisk(v.FreeDiskMb - v.DownloadSize);
     v.DownloadDone = 0;
     game.close(*this);

@@ -13,6 +13,8 @@ namespace web {
 // awards its points and charges the traffic, a ruble a MB.
 class FrmDL : public ui::Window {
 public:
+    static constexpr QStringView Name = u"FrmDL";
+
     explicit FrmDL(game::Game& game);
 
     void load() override;

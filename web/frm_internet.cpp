@@ -4,8 +4,8 @@
 
 #include "game/form1.h"
 #include "game/game.h"
+#include "game/points_and_money.h"
 #include "game/start_download.h"
-#include "stores/purchase.h"
 #include "ui/metrics.h"
 #include "web/site_texts.h"
 
@@ -55,8 +55,7 @@ void paint(ui::Control& control, ui::Color fore, ui::Color back) {
 }  // namespace
 
 FrmInternet::FrmInternet(game::Game& game)
-    : ui::Window(game, QStringLiteral("FrmInternet"), QStringLiteral("Интернет"), Width, Height),
-      game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Интернет"), Width, Height), game_(game) {
     ui::Control& address = add("ComboS", ui::ControlKind::ComboBox,
                                {Margin, BarTop, Width - 2 * Margin - GoWidth - 6, BarHeight});
     address.setText(homeSiteAddress());
@@ -171,8 +170,8 @@ void FrmInternet::queryUnload() {
 }
 
 void FrmInternet::goRequest() {
-    if (stores::money(game_) < PagePrice) {
-        game_.exclamation(stores::moneyShortRefusal());
+    if (game::money(game_) < PagePrice) {
+        game_.exclamation(game::moneyShortRefusal());
         return;
     }
     // Nothing is charged until the page is in; a new request starts the bar again.
@@ -206,18 +205,18 @@ void FrmInternet::hackingAttack(int theft) {
     // The main window shows what is left: no system, and nothing to boot.
     game_.setCaption(QStringLiteral("LblOS"), QStringLiteral("Нет"));
     game_.withdrawRemovedSystem();
-    stores::setMoney(game_, stores::money(game_) - theft);
+    game::setMoney(game_, game::money(game_) - theft);
     game_.close(*this);
 }
 
 void FrmInternet::answer(const QString& address) {
     if (address == homeSiteAddress()) {
         showPage(Page::Home);
-        stores::setMoney(game_, stores::money(game_) - PagePrice);
+        game::setMoney(game_, game::money(game_) - PagePrice);
     } else if (address == downloadAddress()) {
         // What counts is the space still free, not the size of the disk.
         if (game_.globals.FreeDiskMb < VexaSizeMb) {
-            game_.exclamation(stores::lowDiskRefusal(VexaSizeMb));
+            game_.exclamation(game::lowDiskRefusal(VexaSizeMb));
         } else {
             game::StartDownload(game_, QStringLiteral("Vexa"), VexaSizeMb,
                                 game::OperatingSystemFile);
@@ -226,7 +225,7 @@ void FrmInternet::answer(const QString& address) {
         showPage(Page::Jokes);
     } else {
         showPage(Page::NotFound);
-        stores::setMoney(game_, stores::money(game_) - PagePrice);
+        game::setMoney(game_, game::money(game_) - PagePrice);
     }
 }
 

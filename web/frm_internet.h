@@ -14,6 +14,8 @@ namespace web {
 // without an antivirus every loaded page ends in a hacking attack.
 class FrmInternet : public ui::Window {
 public:
+    static constexpr QStringView Name = u"FrmInternet";
+
     explicit FrmInternet(game::Game& game);
 
     void load() override;

@@ -7,9 +7,8 @@
 namespace web {
 
 void registerWebWindows(game::Game& game) {
-    game.registerWindow(QStringLiteral("FrmInternet"),
-                        [&game] { return std::make_unique<FrmInternet>(game); });
-    game.registerWindow(QStringLiteral("FrmDL"), [&game] { return std::make_unique<FrmDL>(game); });
+    game::registerWindow<FrmInternet>(game);
+    game::registerWindow<FrmDL>(game);
 }
 
 }  // namespace web

@@ -1,4 +1,4 @@
-#include "life/job_ladder.h"
+#include "game/job_ladder.h"
 #include "life_fixture.h"
 
 namespace life_tests {
@@ -121,7 +121,7 @@ TEST(JobPoints, FollowTheTriangleNumbersExceptAssistantToProgrammer) {
     for (int from = 0; from < 9; ++from) {
         for (int to = from + 1; to <= 9; ++to) {
             const int expected = (from == 2 && to == 4) ? 6 : total(to) - total(from);
-            EXPECT_EQ(life::JobPoints(from, to), expected) << from << "->" << to;
+            EXPECT_EQ(game::JobPoints(from, to), expected) << from << "->" << to;
         }
     }
 }
@@ -137,7 +137,7 @@ TEST_F(Jobs, ALanguageOfLevelThreeOpensTheFirstThreeJobsOnly) {
     for (int row = 3; row < 9; ++row) {
         apply(row);
         expectMessage(MessageKind::Exclamation,
-                      QString::fromUtf8(life::jobLadder()[static_cast<std::size_t>(row)].missing));
+                      QString::fromUtf8(game::jobLadder()[static_cast<std::size_t>(row)].missing));
     }
     expectQuiet();
     EXPECT_EQ(globals().JobLevel, 3);
@@ -151,8 +151,8 @@ TEST_F(Jobs, EachMissingRequirementGivesTheRowsMessage) {
                                           &game::GameGlobals::EnglishPoints,
                                           &game::GameGlobals::UniversityPoints};
     open("Form4");
-    for (int row = 0; row < life::JobCount; ++row) {
-        const life::Job& job = life::jobLadder()[static_cast<std::size_t>(row)];
+    for (int row = 0; row < game::JobCount; ++row) {
+        const game::Job& job = game::jobLadder()[static_cast<std::size_t>(row)];
         const std::array<int, 4> needs = {job.school, job.english, job.university, job.language};
         for (std::size_t missing = 0; missing < needs.size(); ++missing) {
             if (needs[missing] == 0) {

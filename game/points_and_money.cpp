@@ -1,4 +1,4 @@
-#include "stores/purchase.h"
+#include "game/points_and_money.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,7 +6,7 @@
 
 #include "game/game.h"
 
-namespace stores {
+namespace game {
 
 int levelPoints(int level) {
     // Below 1 is none: a damaged save can hold any level text, and its worth must not overflow.
@@ -14,7 +14,7 @@ int levelPoints(int level) {
     return static_cast<int>(std::min(n * (n + 1) / 2, static_cast<long long>(INT_MAX)));
 }
 
-void awardClimb(game::Game& game, int from, int to) {
+void awardClimb(Game& game, int from, int to) {
     // A climb never takes points away, not even from a level no store sells (a damaged save).
     const int gain = levelPoints(to) - levelPoints(from);
     if (gain > 0) {
@@ -22,11 +22,11 @@ void awardClimb(game::Game& game, int from, int to) {
     }
 }
 
-double money(const game::Game& game) {
+double money(const Game& game) {
     return game.number("LblMoney");
 }
 
-void setMoney(game::Game& game, double rubles) {
+void setMoney(Game& game, double rubles) {
     game.setNumber("LblMoney", rubles);
 }
 
@@ -38,4 +38,4 @@ QString lowDiskRefusal(int mb) {
     return QStringLiteral("Нехватает места на жёстком диске, нужно %1 MB").arg(mb);
 }
 
-}  // namespace stores
+}  // namespace game

@@ -1,6 +1,6 @@
-#include "life/job_ladder.h"
+#include "game/job_ladder.h"
 
-namespace life {
+namespace game {
 
 const std::array<Job, JobCount>& jobLadder() {
     static const std::array<Job, JobCount> ladder = {{
@@ -41,4 +41,4 @@ int JobPoints(int from, int to) {
     return total(to) - total(from);
 }
 
-}  // namespace life
+}  // namespace game

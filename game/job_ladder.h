@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace life {
+namespace game {
 
 // One rung of the career ladder: what it pays a day and what it asks of the applicant.
 struct Job {
@@ -24,4 +24,4 @@ const std::array<Job, JobCount>& jobLadder();
 // The points a move up the ladder from level `from` to level `to` earns.
 int JobPoints(int from, int to);
 
-}  // namespace life
+}  // namespace game
