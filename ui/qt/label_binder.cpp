@@ -1,11 +1,19 @@
 #include "ui/qt/label_binder.h"
 
 #include <QPointer>
-#include <utility>
 
 #include "ui/application.h"
 
 namespace ui::qt {
+
+namespace {
+
+// No desktop repeats a held key sooner than this after its press (X's own default is 660 ms).
+constexpr quint64 RepeatDelayMs = 100;
+// X sends a repeat's release and press together; its press follows in well under this.
+constexpr int RepeatGapMs = 50;
+
+}  // namespace
 
 LabelBinder::LabelBinder(BinderHost& host, ui::Control& c, QWidget* parent)
     : Binder(host, c, new LabelWidget(parent)), label_(static_cast<LabelWidget*>(widget())) {
@@ -15,6 +23,9 @@ LabelBinder::LabelBinder(BinderHost& host, ui::Control& c, QWidget* parent)
                       : c.align == ui::Align::Right ? Qt::AlignRight
                                                     : Qt::AlignLeft;
     label_->setAlignment(h | (c.multiLine ? Qt::AlignTop : Qt::AlignVCenter));
+    letGo_.setSingleShot(true);
+    letGo_.setInterval(RepeatGapMs);
+    connect(&letGo_, &QTimer::timeout, this, [this] { letGo(true); });
 }
 
 void LabelBinder::show(ui::Property property) {
@@ -49,36 +60,55 @@ bool LabelBinder::key(QObject* /*watched*/, QKeyEvent* event) {
 }
 
 bool LabelBinder::pressByKey(QKeyEvent* key) {
-    const bool pressKey =
-        key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const int k = key->key();
+    const bool pressKey = k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter;
     if (!pressKey || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         return false;
     }
     if (key->isAutoRepeat()) {
-        return true;  // held down, it stays pressed
+        return true;  // held down, it stays as it is
     }
-    ui::Application& app = host().app();
-    ui::Control& button = control();
     if (key->type() == QEvent::KeyPress) {
-        keyPressed_ = true;
-        host().guarded([&] { app.mouseDown(button, ui::MouseButton::Left); });
-        return true;
+        if (heldBy_ == 0) {
+            heldBy_ = k;
+            heldSince_ = key->timestamp();
+            host().guarded([&] { host().app().mouseDown(control(), ui::MouseButton::Left); });
+        } else if (k == heldBy_ && letGo_.isActive() && key->timestamp() == letGoAt_) {
+            letGo_.stop();  // that release was the key's repeat: it is still down
+        }
+        return true;  // any other press while the button is down changes nothing
     }
-    if (!std::exchange(keyPressed_, false)) {
-        return true;  // pressed elsewhere (another window, before the focus came)
+    if (k != heldBy_ || letGo_.isActive()) {
+        return true;  // pressed elsewhere (another window, before the focus came), or let go
     }
-    QPointer<LabelBinder> self(this);
-    host().guarded([&] { app.mouseUp(button, ui::MouseButton::Left); });
-    if (self && !host().detached()) {
-        host().guarded([&] { app.click(button); });
+    if (key->timestamp() - heldSince_ < RepeatDelayMs) {
+        letGo(true);
+    } else {
+        letGoAt_ = key->timestamp();
+        letGo_.start();
     }
     return true;
 }
 
+void LabelBinder::letGo(bool click) {
+    heldBy_ = 0;
+    if (host().detached()) {
+        return;
+    }
+    QPointer<LabelBinder> self(this);
+    ui::Application& app = host().app();
+    ui::Control& button = control();
+    host().guarded([&] { app.mouseUp(button, ui::MouseButton::Left); });
+    if (click && self && !host().detached()) {
+        host().guarded([&] { app.click(button); });
+    }
+}
+
 void LabelBinder::focusLost() {
-    // A label button that loses the focus while Space holds it down comes back up, unclicked.
-    if (std::exchange(keyPressed_, false) && !host().detached()) {
-        host().guarded([&] { host().app().mouseUp(control(), ui::MouseButton::Left); });
+    // A label button that loses the focus while a key holds it down comes back up, unclicked;
+    // one whose key was let go already clicks as it was going to.
+    if (heldBy_ != 0 && !letGo_.isActive()) {
+        letGo(false);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTimer>
+
 #include "ui/qt/binder.h"
 #include "ui/qt/widgets.h"
 
@@ -21,11 +23,19 @@ protected:
 
 private:
     // Space and Enter on a focused label button: pressed on the key's press, clicked on its
-    // release, as the mouse does.
+    // release, as the mouse does, however long the key is held.
     bool pressByKey(QKeyEvent* key);
+    // The button comes back up, clicked or not.
+    void letGo(bool click);
 
     LabelWidget* label_;
-    bool keyPressed_ = false;  // held down by Space or Enter
+    int heldBy_ = 0;         // the key holding the button down, none while it is up
+    quint64 heldSince_ = 0;  // the time of that key's press
+    // X repeats a held key as a release and a press at the same instant, and Qt does not
+    // always mark the pair as a repeat: the release of a key held long enough to repeat waits
+    // a moment for such a press before it clicks.
+    QTimer letGo_;
+    quint64 letGoAt_ = 0;  // the time of the release that waits
 };
 
 }  // namespace ui::qt
