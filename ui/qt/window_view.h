@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QAction>
-#include <QMenuBar>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "ui/control.h"
+#include "ui/qt/binder.h"
 #include "ui/window.h"
 
 namespace ui::qt {
@@ -16,10 +17,16 @@ namespace ui::qt {
 // The game's text: Arial (or the metric twin the system puts in its place), 10 points.
 QFont gameFont();
 
+class MenuBinder;
+
 // One top-level Qt window showing one window model: a fixed-size surface with a widget per
 // control at its design position, the menu bar if the model has menu items. With an owner it
-// is a dialog of the owner's view, which the window manager keeps above it.
-class WindowView : public QWidget, public ui::WindowObserver, public ui::ControlObserver {
+// is a dialog of the owner's view, which the window manager keeps above it. Each control is
+// shown by the binder of its kind; the view keeps the window's part.
+class WindowView : public QWidget,
+                   public ui::WindowObserver,
+                   public ui::ControlObserver,
+                   private BinderHost {
     Q_OBJECT
 public:
     explicit WindowView(ui::Window& model, QWidget* owner = nullptr);
@@ -57,36 +64,26 @@ private:
     static Qt::WindowFlags flagsFor(const ui::Window& model, QWidget* owner);
     void build();
     void layOut(int menuHeight);
-    QWidget* createWidget(ui::Control& control, QWidget* parent);
-    void buildMenu(QMenuBar* bar);
-    void syncAction(ui::Control& item, ui::Property property);
-    void sync(ui::Control& control, ui::Property property);
-    void syncAll(ui::Control& control);
-    void connectEditing(ui::Control& control, QWidget* widget);
-    bool forwardMouse(ui::Control* control, QWidget* widget, QEvent* event);
-    bool forwardKey(ui::Control* control, int code);
-    // Space and Enter on a focused label button: pressed on the key's press, clicked on its
-    // release, as the mouse does.
-    bool pressByKey(ui::Control* control, QEvent* event);
+    Binder* binderOf(const QString& controlName) const;
     // A window that is disabled because a dialog is open over it sends the player there.
     void showFrontDialog();
     void syncTitle();
-    // Runs one forwarded event; a fault in a handler is reported, never let through Qt.
-    void guarded(const std::function<void()>& forward);
+
+    ui::Application& app() const override;
+    bool detached() const override { return detached_; }
+    void guarded(const std::function<void()>& forward) override;
+    bool forwardMouse(ui::Control* control, QWidget* widget, QMouseEvent* event) override;
+    bool forwardKey(ui::Control* control, int code) override;
 
     ui::Window& model_;
     QWidget* surface_ = nullptr;
-    std::map<ui::Control*, QWidget*> widgets_;
-    std::map<ui::Control*, QAction*> actions_;
-    std::map<QObject*, ui::Control*> owners_;
-    std::map<QAction*, QChar> mnemonics_;
-    bool syncing_ = false;
+    std::unique_ptr<MenuBinder> menu_;
+    std::map<ui::Control*, std::unique_ptr<Binder>> binders_;
+    // The binder whose control an object's input is.
+    std::map<QObject*, Binder*> inputs_;
     bool detached_ = false;
     bool pressedInside_ = false;
     bool shownBefore_ = false;
-    ui::Control* keyPressed_ = nullptr;  // the label button held down by Space or Enter
-    // The list row the current mouse press has chosen already (its click must not choose again).
-    ui::Control* pressSelected_ = nullptr;
 };
 
 }  // namespace ui::qt

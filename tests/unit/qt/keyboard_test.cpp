@@ -1,6 +1,7 @@
 // Playing by keyboard on the real widgets: Tab reaches the label buttons, Space and Enter
-// press them, Enter accepts the name, Esc closes an activity window, every change of a list's
-// row is the game's selection, and the keyboard comes back after a message box.
+// press them (once, however long they are held), Enter accepts the name, Esc closes an activity
+// window, every change of a list's row is the game's selection, and the keyboard comes back
+// after a message box.
 #include "qt_fixture.h"
 #include "ui/qt/widgets.h"
 
@@ -17,6 +18,16 @@ protected:
         QTest::sendKeyEvent(QTest::Click, target, k, text, Qt::NoModifier);
     }
     void tab() { QTest::keyClick(focused(), Qt::Key_Tab); }
+    // "Обед" in the food shop, with the keyboard on it.
+    QWidget* lunchWithTheKeyboard() {
+        startPlaying();
+        click(widget("Form1", "Command6"));
+        settle();
+        activate("FrmMagazine");
+        QWidget* lunch = widget("FrmMagazine", "Command2");
+        lunch->setFocus(Qt::TabFocusReason);
+        return lunch;
+    }
 };
 
 TEST_F(Keyboard, TabGoesRoundTheNameWindowsBoxAndButtonOnly) {
@@ -74,12 +85,7 @@ TEST_F(Keyboard, EnterInTheNameBoxAcceptsTheName) {
 }
 
 TEST_F(Keyboard, SpacePressesALabelButtonWithThePressedLookUntilItIsLetGo) {
-    startPlaying();
-    click(widget("Form1", "Command6"));
-    settle();
-    activate("FrmMagazine");
-    QWidget* lunch = widget("FrmMagazine", "Command2");
-    lunch->setFocus(Qt::TabFocusReason);
+    QWidget* lunch = lunchWithTheKeyboard();
     ui::Control& button = control("FrmMagazine", "Command2");
     QTest::sendKeyEvent(QTest::Press, lunch, Qt::Key_Space, QStringLiteral(" "), Qt::NoModifier);
     EXPECT_EQ(button.borderStyle(), 1) << "no pressed look while the key is down";
@@ -90,6 +96,52 @@ TEST_F(Keyboard, SpacePressesALabelButtonWithThePressedLookUntilItIsLetGo) {
     // Enter does the same.
     QTest::keyClick(lunch, Qt::Key_Return);
     EXPECT_EQ(control("Form1", "LblEda").caption(), "66");
+}
+
+void sendSpace(QWidget* target, QEvent::Type type, bool markedRepeat, quint64 time) {
+    QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), markedRepeat);
+    key.setTimestamp(time);
+    QApplication::sendEvent(target, &key);
+}
+// Space held down as X repeats it: after 660 ms a release and a press at the same instant every
+// 40 ms. Qt marks such a pair as a repeat when it sees both in time, and not always: in `pairs`
+// each pair is "r" when marked, "-" when not.
+void holdSpace(QWidget* target, bool pressSeen, const std::string& pairs) {
+    if (pressSeen) {
+        sendSpace(target, QEvent::KeyPress, false, 1000);
+    }
+    quint64 time = 1660;
+    for (const char pair : pairs) {
+        sendSpace(target, QEvent::KeyRelease, pair == 'r', time);
+        sendSpace(target, QEvent::KeyPress, pair == 'r', time);
+        time += 40;
+    }
+}
+constexpr quint64 LetGo = 3000;
+
+class HeldSpace : public Keyboard, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(HeldSpace, PressesALabelButtonOnceWithThePressedLookUntilItIsLetGo) {
+    QWidget* lunch = lunchWithTheKeyboard();
+    holdSpace(lunch, true, GetParam());
+    QTest::qWait(100);  // still held
+    EXPECT_EQ(control("FrmMagazine", "Command2").borderStyle(), 1) << "not pressed while held";
+    EXPECT_EQ(control("Form1", "LblEda").caption(), "50") << "bought before the key was let go";
+    sendSpace(lunch, QEvent::KeyRelease, false, LetGo);
+    QTest::qWait(200);
+    EXPECT_EQ(control("Form1", "LblEda").caption(), "58");
+    EXPECT_EQ(control("Form1", "LblMoney").caption(), "192");
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeRepeats, HeldSpace, ::testing::Values("rrr", "-r-", "---"));
+
+TEST_F(Keyboard, ASpaceHeldBeforeTheKeyboardCameDoesNotPressTheButton) {
+    QWidget* lunch = lunchWithTheKeyboard();
+    holdSpace(lunch, false, "rrr");
+    sendSpace(lunch, QEvent::KeyRelease, false, LetGo);
+    QTest::qWait(200);
+    EXPECT_EQ(control("Form1", "LblEda").caption(), "50");
+    EXPECT_EQ(control("Form1", "LblMoney").caption(), "200");
 }
 
 TEST_F(Keyboard, EscapeClosesAnActivityWindowButNotTheMainOrTheNameWindow) {
