@@ -304,13 +304,14 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     if (!input) {
         return QWidget::eventFilter(watched, event);
     }
-    // A closed window, or any window while a message box waits: the player's input goes
-    // nowhere. A window disabled under a dialog sends the player to the dialog.
-    if (detached_ || !model_.live() || model_.app().modal() || model_.app().ended()) {
+    // Input the player cannot give this window now (it is closed, a message box waits, the
+    // program is over) goes nowhere; a window disabled under a dialog sends the player there.
+    if (detached_) {
         return true;
     }
-    if (!model_.enabled()) {
-        if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress) {
+    if (const auto obstacle = model_.app().obstacle(model_)) {
+        if (obstacle->kind == ui::Obstacle::WindowDisabled &&
+            (type == QEvent::MouseButtonPress || type == QEvent::KeyPress)) {
             showFrontDialog();
         }
         return true;
