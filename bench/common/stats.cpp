@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <numeric>
 
 namespace bench {
@@ -39,33 +38,6 @@ double loadAverage() {
 
 const char* verdict(bool withinGoal) {
     return withinGoal ? "PASS" : "OVER BUDGET";
-}
-
-std::optional<double> numberOption(int argc, char** argv, const std::string& name) {
-    for (int i = 1; i < argc; ++i) {
-        if (name != argv[i]) {
-            continue;
-        }
-        if (i + 1 < argc) {
-            char* end = nullptr;
-            const double value = std::strtod(argv[i + 1], &end);
-            if (end != argv[i + 1] && *end == '\0' && value > 0) {
-                return value;
-            }
-        }
-        std::fprintf(stderr, "%s needs a positive number\n", name.c_str());
-        std::exit(2);
-    }
-    return std::nullopt;
-}
-
-void onlyOptions(int argc, char** argv, const std::vector<std::string>& names, const char* usage) {
-    for (int i = 1; i < argc; i += 2) {
-        if (std::find(names.begin(), names.end(), argv[i]) == names.end()) {
-            std::fprintf(stderr, "unknown option %s\nusage: %s\n", argv[i], usage);
-            std::exit(2);
-        }
-    }
 }
 
 }  // namespace bench

@@ -7,11 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "bench/common/stats.h"
 #include "bench/startup/child_run.h"
+#include "tools/command_line/tool_command_line.h"
 
 namespace fs = std::filesystem;
 
@@ -20,7 +22,10 @@ namespace {
 constexpr double Budget = 1.5;
 // The first window is what the player waits for: it has the tighter aim.
 constexpr double FirstWindowBudget = 1.2;
-constexpr const char* Usage = "startup_bench [--runs N]  (run under xvfb-run -a, or offscreen)";
+// What the game adds to a plain Qt program that shows the same window: its own cost, which new
+// features must not raise.
+constexpr double SameWindowBudget = 1.1;
+constexpr double SameWindowMemoryBudget = 1.15;
 
 struct Program {
     const char* label;
@@ -92,11 +97,44 @@ void printVerdict(const char* what, double ratio, double budget = Budget,
                 bench::verdict(ratio <= budget), budget);
 }
 
+// The number of runs of each program into RUNS; nothing when the bench is to run, otherwise the
+// exit status.
+std::optional<int> readRuns(int argc, char** argv, int& runs) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    tools::CommandLine line(
+        QStringLiteral("startup_bench"), {QStringLiteral("[--runs N]")},
+        QStringLiteral(
+            "Start-up time and memory of the game against two plain Qt Widgets programs: one\n"
+            "that shows an empty window, and one that shows the same window as the game's\n"
+            "first (the prompt, the name box and the button). Each is launched in turn, each\n"
+            "in a temporary home; the medians and their ratios are printed with a verdict. Run\n"
+            "it under xvfb-run -a, or offscreen. Exit status 0 when it measured, whatever the\n"
+            "verdicts; 1 when a program failed."));
+    const QCommandLineOption runsOption(QStringLiteral("runs"),
+                                        QStringLiteral("Launches of each program (default 20)."),
+                                        QStringLiteral("N"));
+    line.addOption(runsOption);
+    if (const auto status = line.read(arguments)) {
+        return status;
+    }
+    double count = 20;
+    if (!line.positiveNumber(runsOption, count)) {
+        return tools::CommandLine::Unusable;
+    }
+    runs = static_cast<int>(count);
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    bench::onlyOptions(argc, argv, {"--runs"}, Usage);
-    const int runs = static_cast<int>(bench::numberOption(argc, argv, "--runs").value_or(20));
+    int runs = 0;
+    if (const auto status = readRuns(argc, argv, runs)) {
+        return *status;
+    }
 
     Program minimal{
         "minimal Qt window", (helperFolder() / "bench_minimal_window").string(), {}, {}, {}};
@@ -151,16 +189,17 @@ int main(int argc, char** argv) {
     const double gWall = bench::median(game.wallMs);
     const double gRss = bench::median(game.peakRssMb);
     const double sPaint = bench::median(sameWindow.firstPaintMs);
+    const double sRss = bench::median(sameWindow.peakRssMb);
     const char* rowFormat = "%-22s %9.1f ms %11.1f ms %9.1f MB\n";
     printRow(minimal.label, mPaint, mWall, mRss, rowFormat);
-    printRow(sameWindow.label, sPaint, bench::median(sameWindow.wallMs),
-             bench::median(sameWindow.peakRssMb), rowFormat);
+    printRow(sameWindow.label, sPaint, bench::median(sameWindow.wallMs), sRss, rowFormat);
     printRow(game.label, gPaint, gWall, gRss, rowFormat);
     printRow("game / minimal", gPaint / mPaint, gWall / mWall, gRss / mRss,
              "%-22s %12.2f %14.2f %12.2f\n");
     printVerdict("start time", gWall / mWall);
     printVerdict("first window", gPaint / mPaint, FirstWindowBudget);
-    printVerdict("first window", gPaint / sPaint, FirstWindowBudget, "the same window in plain Qt");
+    printVerdict("first window", gPaint / sPaint, SameWindowBudget, "the same window in plain Qt");
     printVerdict("peak memory", gRss / mRss);
+    printVerdict("peak memory", gRss / sRss, SameWindowMemoryBudget, "the same window in plain Qt");
     return 0;
 }

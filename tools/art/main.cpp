@@ -12,6 +12,7 @@
 
 #include "city_scene.h"
 #include "game_icon.h"
+#include "tools/command_line/tool_command_line.h"
 #include "vexa_art.h"
 #include "web_pages.h"
 
@@ -88,14 +89,21 @@ bool write(const QString& path, const QByteArray& contents) {
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        err << "usage: city-art OUTPUT_FOLDER\n";
-        return 2;
+    tools::CommandLine line(
+        QStringLiteral("city-art"), {QStringLiteral("FOLDER")},
+        QStringLiteral(
+            "Draws the game's pictures (the city, the icon, the in-game web and system)\n"
+            "and writes each under its path in FOLDER, the front end's folder ui/qt/.\n"
+            "tools/art/make_art.sh runs it. Exit status 0 when every picture was\n"
+            "written, 1 when one could not be, 2 for a command line it cannot use."));
+    line.addArgument(QStringLiteral("FOLDER"), QStringLiteral("Where the pictures go (ui/qt/)."));
+    if (const auto status = line.read(QGuiApplication::arguments())) {
+        return *status;
     }
-    const QDir folder(args[1]);
+    const QString given = line.parser().positionalArguments().constFirst();
+    const QDir folder(given);
     if (!folder.exists()) {
-        err << "no such folder: " << args[1] << "\n";
+        err << "no such folder: " << given << "\n";
         return 1;
     }
     for (const Artwork& artwork : artworks()) {

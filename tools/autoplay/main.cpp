@@ -11,7 +11,7 @@
 
 #include "tools/autoplay/monkey.h"
 #include "tools/autoplay/route.h"
-#include "tools/scenario/tool_command_line.h"
+#include "tools/command_line/tool_command_line.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "guestos/script_folder.h"
 #include "guestos/script_runner.h"
-#include "tools/scenario/tool_command_line.h"
+#include "tools/command_line/tool_command_line.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/qt_services.h"
 

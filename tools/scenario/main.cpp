@@ -18,7 +18,7 @@
 #include "tools/scenario/qt/qt_player.h"
 #include "tools/scenario/runner.h"
 #include "tools/scenario/script.h"
-#include "tools/scenario/tool_command_line.h"
+#include "tools/command_line/tool_command_line.h"
 #include "ui/scripted_services.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/scenario/tool_command_line.h"
+#include "tools/command_line/tool_command_line.h"
 
 #include <QTextStream>
 #include <utility>
@@ -50,6 +50,22 @@ std::optional<int> CommandLine::read(const QStringList& arguments) {
 int CommandLine::refuse(const QString& why) const {
     QTextStream(stderr) << name_ << ": " << why << '\n' << usage_;
     return Unusable;
+}
+
+bool CommandLine::positiveNumber(const QCommandLineOption& option, double& target) {
+    if (!parser_.isSet(option)) {
+        return true;
+    }
+    bool ok = false;
+    const QString text = parser_.value(option);
+    const double value = text.toDouble(&ok);
+    if (!ok || !(value > 0)) {
+        refuse(QStringLiteral("'--%1' wants a number above zero, not '%2'.")
+                   .arg(option.names().constFirst(), text));
+        return false;
+    }
+    target = value;
+    return true;
 }
 
 }  // namespace tools

@@ -8,7 +8,7 @@
 namespace tools {
 
 // The command line of a tool built beside the game (the scenario driver, the computer player,
-// the message pictures). It lives in the driver's library because every such tool links it.
+// the message pictures, the benchmarks, the art tool).
 //
 // --help (-h) prints the usage, a paragraph on what the tool does and every option on stdout,
 // exit status 0. A command line the tool cannot use prints the reason and the usage on stderr,
@@ -33,6 +33,10 @@ public:
 
     // WHY the command line cannot be used, and the usage, on stderr; the exit status for it.
     int refuse(const QString& why) const;
+
+    // The value of a number OPTION, if it was given, into TARGET; false (after refusing it) when
+    // it is not a number above zero.
+    bool positiveNumber(const QCommandLineOption& option, double& target);
 
 private:
     QString name_;
