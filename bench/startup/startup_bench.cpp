@@ -93,7 +93,7 @@ void printRow(const char* label, double paint, double wall, double rss, const ch
 
 void printVerdict(const char* what, double ratio, double budget = Budget,
                   const char* against = "the minimal program") {
-    std::printf("%-14s %.2f x %-27s %s (goal at most %.1f x)\n", what, ratio, against,
+    std::printf("%-14s %.2f x %-27s %s (goal at most %g x)\n", what, ratio, against,
                 bench::verdict(ratio <= budget), budget);
 }
 
