@@ -6,6 +6,7 @@
 #include "game/form1.h"
 #include "game/frm_login.h"
 #include "game/start_download.h"
+#include "game/value_warnings.h"
 #include "ui/numbers.h"
 
 namespace game {
@@ -80,6 +81,13 @@ void Game::endActivity(bool startClock) {
 void Game::withdrawRemovedSystem() {
     if (globals.OsLevel != InGameSystemLevel) {
         form1().control(QStringLiteral("mnuVexa")).setEnabled(false);
+    }
+}
+
+void Game::eventHandled() {
+    ui::Application::eventHandled();
+    if (hasForm1()) {
+        showWarnings(*this);
     }
 }
 

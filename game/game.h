@@ -46,6 +46,11 @@ public:
     // item goes too, at once: left for the clock's next tick, it would boot a system the player
     // no longer has. An installed system's item still waits for the tick.
     void withdrawRemovedSystem();
+
+protected:
+    // After every event: the open windows' own updates, then the main window's warnings of
+    // satiety, mood and money, whichever rule changed them.
+    void eventHandled() override;
 };
 
 // Registers a window class under the name it carries in its `Name`; the window is built only

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "game/job_ladder.h"
+#include "game/programs.h"
 #include "ui/display_list.h"
 #include "ui/metrics.h"
 
@@ -19,22 +20,90 @@ bool qualifies(const game::GameGlobals& v, const Job& job) {
            game::levelNumber(v.LanguageLevel) >= job.language;
 }
 
+// Top to bottom: the headings, the lists side by side, the chosen job's details, the button.
+constexpr int Margin = 8;
+constexpr int Gap = 8;
+constexpr int NamesWidth = 192;
+constexpr int SalariesLeft = Margin + NamesWidth + 4;
+constexpr int SalariesWidth = 84;
+constexpr int Width = SalariesLeft + SalariesWidth + Margin;
+constexpr int HeadingHeight = 18;
+constexpr int ListTop = Margin + HeadingHeight;
+constexpr int DetailsTop = ListTop + ui::listHeight(JobCount) + Gap;
+constexpr int DetailsHeight = 16 * 5 + 4;  // five lines: the salary and four requirements
+constexpr int ButtonTop = DetailsTop + DetailsHeight + Gap;
+constexpr int ButtonHeight = 24;
+constexpr int Height = ButtonTop + ButtonHeight + Margin;
+
+const char* const Hint = "Выберите работу в списке, чтобы узнать её оклад и требования.";
+
+// "1 очко", "2 очка", "5 очков".
+QString points(int n) {
+    const int last = n % 10;
+    const bool teens = n % 100 >= 11 && n % 100 <= 14;
+    const char* word = !teens && last == 1                ? "очко"
+                       : !teens && last >= 2 && last <= 4 ? "очка"
+                                                          : "очков";
+    return QString::number(n) + u' ' + QString::fromUtf8(word);
+}
+
+// A job's salary and what it asks of the applicant, a line each, from the ladder the rules use.
+QString details(const Job& job) {
+    const auto education = [](const char* course, int needed, const char* none) {
+        return QString::fromUtf8(course) + QStringLiteral(": ") +
+               (needed > 0 ? points(needed) : QString::fromUtf8(none));
+    };
+    QString language = QStringLiteral("Язык: не нужен");
+    if (job.language > 0) {
+        language = QStringLiteral("Язык: ") + game::languageName(job.language);
+        if (job.language < game::languageNames().size()) {
+            language += QStringLiteral(" или лучше");
+        }
+    }
+    return QStringList{
+        QStringLiteral("Оклад: %1 руб. в день").arg(job.salary),
+        education("Среднее образование", job.school, "не нужно"),
+        education("Английский", job.english, "не нужен"),
+        education("Высшее образование", job.university, "не нужно"),
+        language,
+    }
+        .join(u'\n');
+}
+
 }  // namespace
 
 Form4::Form4(game::Game& game)
-    : ui::Window(game, Name.toString(), QStringLiteral("Выбор работы"), 276, 204), game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Выбор работы"), Width, Height),
+      game_(game) {
     QStringList names;
     QStringList salaries;
     for (const Job& job : game::jobLadder()) {
         names.append(QString::fromUtf8(job.name));
         salaries.append(QString::number(job.salary));
     }
-    constexpr int top = 8;
-    addList("List1", names, {8, top, 192, ui::listHeight(JobCount)})
-        .setBackColor(ui::colors::DarkGrey);
-    ui::makeDisplayOnly(addList("List2", salaries, {204, top, 64, ui::listHeight(JobCount)}));
-    addButton("Command1", "Устроится на работу", {8, top + ui::listHeight(JobCount) + 10, 260, 24})
+    addLabel("Label1", "Работа", {Margin + 2, Margin, NamesWidth - 2, HeadingHeight});
+    addLabel("Label2", "Оклад, руб.", {SalariesLeft, Margin, SalariesWidth, HeadingHeight}).align =
+        ui::Align::Center;
+    ui::Control& jobs =
+        addList("List1", names, {Margin, ListTop, NamesWidth, ui::listHeight(JobCount)});
+    jobs.setBackColor(ui::colors::DarkGrey);
+    // The chosen job's salary and requirements show before the player applies.
+    jobs.onClick = [this] { describeChosenJob(); };
+    ui::makeDisplayOnly(addList("List2", salaries,
+                                {SalariesLeft, ListTop, SalariesWidth, ui::listHeight(JobCount)}));
+    addLabel("Label3", QString::fromUtf8(Hint),
+             {Margin + 2, DetailsTop, Width - 2 * Margin - 2, DetailsHeight})
+        .multiLine = true;
+    addButton("Command1", "Устроится на работу",
+              {Margin, ButtonTop, Width - 2 * Margin, ButtonHeight})
         .onClick = [this] { apply(); };
+}
+
+void Form4::describeChosenJob() {
+    const int row = control("List1").listIndex();
+    control("Label3").setCaption(row >= 0 && row < JobCount
+                                     ? details(game::jobLadder()[static_cast<std::size_t>(row)])
+                                     : QString::fromUtf8(Hint));
 }
 
 void Form4::apply() {

@@ -1,7 +1,10 @@
 #include "life/frm_magazine.h"
 
+#include <array>
+#include <cstdint>
+
+#include "game/everyday_prices.h"
 #include "game/game.h"
-#include "life/job_scale.h"
 #include "ui/display_list.h"
 #include "ui/metrics.h"
 #include "ui/numbers.h"
@@ -10,62 +13,74 @@ namespace life {
 
 namespace {
 
-constexpr int Breakfast = 2;
-constexpr int Lunch = 8;
-constexpr int Supper = 5;
-
-// The price column has nine rows; these hold the prices, the rest stay empty.
-constexpr int BreakfastRow = 1;
-constexpr int LunchRow = 4;
-constexpr int SupperRow = 8;
+// The price column has nine rows; the meals' rows (breakfast, lunch, supper, as in the table of
+// meals) hold the prices, the rest stay empty. The satiety column beside it has the same rows.
+constexpr std::array<int, 3> MealRows = {1, 4, 8};
 constexpr int PriceRows = 9;
 
 constexpr int MaxSatiety = 100;
 
 constexpr int FrameLeft = 8;
 constexpr int FrameTop = 6;
-constexpr int ListTop = FrameTop + 22;  // below the frame's caption
+constexpr int HeadingTop = FrameTop + 20;  // below the frame's caption
+constexpr int HeadingHeight = 18;
+constexpr int ListTop = HeadingTop + HeadingHeight;
 constexpr int ButtonHeight = 20;
+constexpr int Left = FrameLeft + 10;  // of the buttons, inside the frame's border
+constexpr int PriceLeft = Left + 140;
+constexpr int ColumnWidth = 76;
+constexpr int GainLeft = PriceLeft + ColumnWidth + 4;
+constexpr int FrameWidth = GainLeft + ColumnWidth + 10 - FrameLeft;
+
+// A price or a gain in each meal's row, the others empty.
+QStringList mealColumn(std::uint8_t jobLevel, const QString& before) {
+    QStringList rows(PriceRows);
+    for (std::size_t i = 0; i < game::Meals.size(); ++i) {
+        rows[MealRows[i]] = before + QString::number(game::treatAmount(game::Meals[i], jobLevel));
+    }
+    return rows;
+}
 
 }  // namespace
 
 FrmMagazine::FrmMagazine(game::Game& game)
-    : ui::Window(game, Name.toString(), QStringLiteral("Магазин"), 248, 236), game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Магазин"), FrameWidth + 2 * FrameLeft, 254),
+      game_(game) {
     // The meals lie within the frame's border but belong to the window: a list placed in a
     // frame is drawn with shorter rows on screen, and the prices would drift off their buttons.
-    constexpr int left = FrameLeft + 10;
-    addFrame("Frame1", "Еда", {FrameLeft, FrameTop, 232, 222});
-    auto button = [&](const char* name, const char* caption, int row, int factor) {
-        addButton(name, caption,
-                  {left, ui::levelWithRow(ListTop, row, ButtonHeight), 130, ButtonHeight})
-            .onClick = [this, factor] { buyMeal(factor); };
-    };
-    button("Command1", "Завтрак", BreakfastRow, Breakfast);
-    button("Command2", "Обед", LunchRow, Lunch);
-    button("Command3", "Ужин", SupperRow, Supper);
+    addFrame("Frame1", "Еда", {FrameLeft, FrameTop, FrameWidth, 240});
+    for (std::size_t i = 0; i < game::Meals.size(); ++i) {
+        const game::Treat& meal = game::Meals[i];
+        addButton(QStringLiteral("Command%1").arg(i + 1), QString::fromUtf8(meal.name),
+                  {Left, ui::levelWithRow(ListTop, MealRows[i], ButtonHeight), 130, ButtonHeight})
+            .onClick = [this, &meal] { buyMeal(meal); };
+    }
 
-    ui::Control& prices =
-        addList("List1", {}, {left + 140, ListTop, 70, ui::listHeight(PriceRows)});
-    prices.setBackColor(ui::colors::DarkGrey);
-    ui::makeDisplayOnly(prices);
+    // What each meal costs, and beside it what it adds to satiety: display only, both.
+    auto column = [&](const char* list, const char* heading, const char* caption, int x) {
+        ui::Control& title =
+            addLabel(heading, caption, {x, HeadingTop, ColumnWidth, HeadingHeight});
+        title.align = ui::Align::Center;
+        ui::Control& rows = addList(list, {}, {x, ListTop, ColumnWidth, ui::listHeight(PriceRows)});
+        rows.setBackColor(ui::colors::DarkGrey);
+        ui::makeDisplayOnly(rows);
+    };
+    column("List1", "Label3", "Цена, руб.", PriceLeft);
+    column("List2", "Label4", "Сытость", GainLeft);
 
     const int labelsTop = ListTop + ui::listHeight(PriceRows) + 14;
-    addLabel("Label1", "Сытость:", {left, labelsTop, 80, 20});
-    addLabel("Label2", "", {left + 84, labelsTop, 80, 20});
+    addLabel("Label1", "Сытость:", {Left, labelsTop, 80, 20});
+    addLabel("Label2", "", {Left + 84, labelsTop, 80, 20});
 }
 
 void FrmMagazine::load() {
     control("Label2").setCaption(game_.caption("LblEda"));
-    const int m = jobScale(game_.globals.JobLevel);
-    QStringList rows(PriceRows);
-    rows[BreakfastRow] = QString::number(Breakfast * m);
-    rows[LunchRow] = QString::number(Lunch * m);
-    rows[SupperRow] = QString::number(Supper * m);
-    control("List1").setItems(rows);
+    control("List1").setItems(mealColumn(game_.globals.JobLevel, {}));
+    control("List2").setItems(mealColumn(game_.globals.JobLevel, QStringLiteral("+")));
 }
 
-void FrmMagazine::buyMeal(int factor) {
-    const double amount = factor * jobScale(game_.globals.JobLevel);
+void FrmMagazine::buyMeal(const game::Treat& meal) {
+    const double amount = game::treatAmount(meal, game_.globals.JobLevel);
     const double money = game_.number("LblMoney");
     const double satiety = game_.number("LblEda");
     // Money is looked at first: a full and penniless player hears only about the money.

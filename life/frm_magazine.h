@@ -4,11 +4,13 @@
 
 namespace game {
 class Game;
-}
+struct Treat;
+}  // namespace game
 
 namespace life {
 
-// "Магазин": three meals that cost money and fill the player up.
+// "Магазин": three meals that cost money and fill the player up; beside each button its price
+// and what it adds to satiety.
 class FrmMagazine : public ui::Window {
 public:
     static constexpr QStringView Name = u"FrmMagazine";
@@ -19,7 +21,7 @@ public:
     void unload() override;
 
 private:
-    void buyMeal(int factor);
+    void buyMeal(const game::Treat& meal);
 
     game::Game& game_;
 };

@@ -1,7 +1,10 @@
 #include "life/frm_razvl.h"
 
+#include <array>
+#include <cstdint>
+
+#include "game/everyday_prices.h"
 #include "game/game.h"
-#include "life/job_scale.h"
 #include "ui/display_list.h"
 #include "ui/metrics.h"
 
@@ -9,54 +12,79 @@ namespace life {
 
 namespace {
 
-constexpr int Cafe = 5;
-constexpr int Cinema = 10;
-
-constexpr int CafeRow = 1;
-constexpr int CinemaRow = 4;
+// The price column has five rows; the outings' rows (cafe, cinema, as in the table of outings)
+// hold the prices, the rest stay empty. The mood column beside it has the same rows.
+constexpr std::array<int, 2> OutingRows = {1, 4};
 constexpr int PriceRows = 5;
+
+// What each outing tells the player once it is over.
+constexpr std::array<const char*, 2> Afterwards = {
+    "Сходив в кафе, у вас улучшилось настроение!",
+    "Посмотрев фильм, у вас улучшилось настроение!",
+};
 
 constexpr int MaxMood = 100;
 
-constexpr int ListTop = 10;
+constexpr int HeadingTop = 10;
+constexpr int HeadingHeight = 18;
+constexpr int ListTop = HeadingTop + HeadingHeight;
 constexpr int ButtonHeight = 20;
+constexpr int PriceLeft = 160;
+constexpr int PriceWidth = 76;
+constexpr int GainLeft = PriceLeft + PriceWidth + 4;
+constexpr int GainWidth = 84;  // "Настроение" is the longest heading
+constexpr int Width = GainLeft + GainWidth + 10;
+
+// A price or a gain in each outing's row, the others empty.
+QStringList outingColumn(std::uint8_t jobLevel, const QString& before) {
+    QStringList rows(PriceRows);
+    for (std::size_t i = 0; i < game::Outings.size(); ++i) {
+        rows[OutingRows[i]] =
+            before + QString::number(game::treatAmount(game::Outings[i], jobLevel));
+    }
+    return rows;
+}
 
 }  // namespace
 
 FrmRazvl::FrmRazvl(game::Game& game)
-    : ui::Window(game, Name.toString(), QStringLiteral("Развлечения"), 240, 170), game_(game) {
-    addButton("Command1", "Пойти в кафе",
-              {10, ui::levelWithRow(ListTop, CafeRow, ButtonHeight), 140, ButtonHeight})
-        .onClick = [this] {
-        goOut(Cafe, QStringLiteral("Сходив в кафе, у вас улучшилось настроение!"));
-    };
-    addButton("Command2", "Пойти в кино",
-              {10, ui::levelWithRow(ListTop, CinemaRow, ButtonHeight), 140, ButtonHeight})
-        .onClick = [this] {
-        goOut(Cinema, QStringLiteral("Посмотрев фильм, у вас улучшилось настроение!"));
-    };
+    : ui::Window(game, Name.toString(), QStringLiteral("Развлечения"), Width, 188), game_(game) {
+    for (std::size_t i = 0; i < game::Outings.size(); ++i) {
+        const game::Treat& outing = game::Outings[i];
+        const QString afterwards = QString::fromUtf8(Afterwards[i]);
+        addButton(QStringLiteral("Command%1").arg(i + 1), QString::fromUtf8(outing.name),
+                  {10, ui::levelWithRow(ListTop, OutingRows[i], ButtonHeight), 140, ButtonHeight})
+            .onClick = [this, &outing, afterwards] { goOut(outing, afterwards); };
+    }
 
-    ui::Control& prices = addList("List1", {}, {160, ListTop, 70, ui::listHeight(PriceRows)});
-    prices.setBackColor(ui::colors::DarkGrey);
-    ui::makeDisplayOnly(prices);
+    // What each outing costs, and beside it what it adds to mood: display only, both.
+    auto column = [&](const char* list, const char* heading, const char* caption, int x,
+                      int width) {
+        ui::Control& title = addLabel(heading, caption, {x, HeadingTop, width, HeadingHeight});
+        title.align = ui::Align::Center;
+        ui::Control& rows = addList(list, {}, {x, ListTop, width, ui::listHeight(PriceRows)});
+        rows.setBackColor(ui::colors::DarkGrey);
+        ui::makeDisplayOnly(rows);
+    };
+    column("List1", "Label3", "Цена, руб.", PriceLeft, PriceWidth);
+    column("List2", "Label4", "Настроение", GainLeft, GainWidth);
 
     const int below = ListTop + ui::listHeight(PriceRows) + 8;
     addLabel("Label1", "Настроение:", {10, below, 90, 20});
     addLabel("Label2", "", {104, below, 80, 20});
-    addButton("Command3", "Пойти домой", {10, below + 28, 220, 24}).onClick = [this] { goHome(); };
+    addButton("Command3", "Пойти домой", {10, below + 28, Width - 20, 24}).onClick = [this] {
+        goHome();
+    };
 }
 
 void FrmRazvl::load() {
     control("Label2").setCaption(game_.caption("LblRazvl"));
-    const int m = jobScale(game_.globals.JobLevel);
-    QStringList rows(PriceRows);
-    rows[CafeRow] = QString::number(Cafe * m);
-    rows[CinemaRow] = QString::number(Cinema * m);
-    control("List1").setItems(rows);
+    control("List1").setItems(outingColumn(game_.globals.JobLevel, {}));
+    control("List2").setItems(outingColumn(game_.globals.JobLevel, QStringLiteral("+")));
 }
 
-void FrmRazvl::goOut(int factor, const QString& afterwards) {
-    const double amount = factor * jobScale(game_.globals.JobLevel);
+void FrmRazvl::goOut(const game::Treat& outing, const QString& afterwards) {
+    const double amount = game::treatAmount(outing, game_.globals.JobLevel);
     const double money = game_.number("LblMoney");
     const double mood = game_.number("LblRazvl");
     if (money < amount) {

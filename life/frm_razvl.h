@@ -4,11 +4,13 @@
 
 namespace game {
 class Game;
-}
+struct Treat;
+}  // namespace game
 
 namespace life {
 
-// "Развлечения": the cafe and the cinema lift the mood for money; "Пойти домой" leaves.
+// "Развлечения": the cafe and the cinema lift the mood for money, each with its price and what
+// it adds to mood beside it; "Пойти домой" leaves.
 class FrmRazvl : public ui::Window {
 public:
     static constexpr QStringView Name = u"FrmRazvl";
@@ -19,7 +21,7 @@ public:
     void queryUnload() override;
 
 private:
-    void goOut(int factor, const QString& afterwards);
+    void goOut(const game::Treat& outing, const QString& afterwards);
     void goHome();
 
     game::Game& game_;

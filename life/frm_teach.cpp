@@ -24,8 +24,12 @@ const std::array<Course, 3> Courses = {{
      "Хотите получить высшее образование?", "Теперь у вас высшее образование!"},
 }};
 
-constexpr int TextTop = 10;
+constexpr int HeadingTop = 10;
+constexpr int HeadingHeight = 18;
+constexpr int TextTop = HeadingTop + HeadingHeight;
 constexpr int ButtonHeight = 20;
+constexpr int TextLeft = 190;
+constexpr int TextWidth = 76;
 
 // A course's price every fourth line, level with its button.
 const char* const PriceText = "100\n\n\n\n100\n\n\n\n100\n";
@@ -36,7 +40,8 @@ constexpr int TextSlack = 6;
 }  // namespace
 
 FrmTeach::FrmTeach(game::Game& game)
-    : ui::Window(game, Name.toString(), QStringLiteral("Обучение"), 270, 186), game_(game) {
+    : ui::Window(game, Name.toString(), QStringLiteral("Обучение"), TextLeft + TextWidth + 10, 204),
+      game_(game) {
     const char* const captions[] = {"Вечерняя школа", "Курсы Английского", "Высшее Образование"};
     for (std::size_t i = 0; i < Courses.size(); ++i) {
         const int line = 4 * static_cast<int>(i);
@@ -45,9 +50,11 @@ FrmTeach::FrmTeach(game::Game& game)
         addButton(course.button, captions[i], {10, y, 170, ButtonHeight}).onClick =
             [this, &course] { study(course); };
     }
-    ui::Control& prices =
-        add("Text1", ui::ControlKind::TextBox,
-            {190, TextTop, 70, 2 * ui::TextBoxInset + ui::LineHeight * TextLines + TextSlack});
+    addLabel("Label1", "Цена, руб.", {TextLeft, HeadingTop, TextWidth, HeadingHeight}).align =
+        ui::Align::Center;
+    ui::Control& prices = add("Text1", ui::ControlKind::TextBox,
+                              {TextLeft, TextTop, TextWidth,
+                               2 * ui::TextBoxInset + ui::LineHeight * TextLines + TextSlack});
     prices.multiLine = true;
     prices.readOnly = true;
     prices.setBackColor(ui::colors::DarkGrey);

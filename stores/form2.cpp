@@ -103,12 +103,55 @@ QStringList prices() {
 }  // namespace
 
 Form2::Form2(game::Game& game)
-    : StoreWindow(game, {Name, "Апгрейд", 170, 60, 1}, names(), prices()) {
+    : StoreWindow(game, {Name, "Апгрейд", 170, 76, 1, 4}, names(), prices()) {
     control("Command1").onClick = [this] { buy(); };
 }
 
 void Form2::queryUnload() {
     game_.endActivity();
+}
+
+void Form2::afterEvent() {
+    control("Label2").setCaption(eraseWarning());
+}
+
+QString Form2::eraseWarning() const {
+    const auto catalogue = game::hardwareCatalogue();
+    const int row = selectedRow();
+    if (row < 0 || row >= static_cast<int>(catalogue.size()) ||
+        catalogue[static_cast<std::size_t>(row)].component != Component::Disk) {
+        return {};
+    }
+    // Exactly what eraseSoftware takes, each by its kind and the name the main window shows.
+    const game::GameGlobals& v = game_.globals;
+    struct Installed {
+        const char* kind;
+        int level;
+        const char* label;
+    };
+    const Installed software[] = {
+        {"ОС", v.OsLevel, "LblOS"},
+        {"антивирус", v.AntivirusLevel, "LblAV"},
+        {"браузер", v.BrowserLevel, "LblIB"},
+        {"язык", game::levelNumber(v.LanguageLevel), "LblPL"},
+    };
+    QStringList erased;
+    for (const Installed& s : software) {
+        if (s.level <= 0) {
+            continue;
+        }
+        const QString name = game_.caption(QString::fromUtf8(s.label));
+        erased.append(name.isEmpty() || name == QStringLiteral("Нет")
+                          ? QString::fromUtf8(s.kind)
+                          : QString::fromUtf8(s.kind) + u' ' + name);
+    }
+    if (erased.isEmpty()) {
+        return {};
+    }
+    const QString last = erased.takeLast();
+    const QString all =
+        erased.isEmpty() ? last : erased.join(QStringLiteral(", ")) + QStringLiteral(" и ") + last;
+    return QStringLiteral("Новый винчестер сотрёт ") + all + u'.';
 }
 
 void Form2::buy() {

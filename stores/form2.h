@@ -14,6 +14,8 @@ public:
     explicit Form2(game::Game& game);
 
     void queryUnload() override;
+    // Label2 warns, while a hard disk is chosen, of the software a new disk would erase.
+    void afterEvent() override;
 
 private:
     void buy();
@@ -21,6 +23,9 @@ private:
     // declined, which cancels the purchase.
     bool offerBuyBack(int row);
     void eraseSoftware();
+    // What a new disk would erase, named, or nothing when no disk is chosen or nothing is
+    // installed.
+    QString eraseWarning() const;
 };
 
 }  // namespace stores

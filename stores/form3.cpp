@@ -72,7 +72,7 @@ QStringList prices() {
 
 }  // namespace
 
-Form3::Form3(game::Game& game) : StoreWindow(game, {Name, "ПО", 170, 60, 2}, names(), prices()) {
+Form3::Form3(game::Game& game) : StoreWindow(game, {Name, "ПО", 170, 76, 2}, names(), prices()) {
     control("Command1").onClick = [this] { buy(); };
     addButton("Command2", "Купить язык программирования", buttonPlace(1)).onClick = [this] {
         toLanguageStore();

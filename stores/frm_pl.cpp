@@ -19,7 +19,7 @@ QStringList prices() {
 }  // namespace
 
 FrmPL::FrmPL(game::Game& game)
-    : StoreWindow(game, {Name, "Языки программирования", 170, 60, 1}, game::languageNames(),
+    : StoreWindow(game, {Name, "Языки программирования", 170, 76, 1}, game::languageNames(),
                   prices()) {
     control("Command1").onClick = [this] { buy(); };
 }

@@ -11,9 +11,16 @@ namespace {
 constexpr int Margin = 8;
 constexpr int Gap = 4;
 constexpr int ButtonHeight = 26;
+constexpr int HeadingHeight = 18;
+constexpr int NoteLineHeight = 16;
 
 int listHeight(qsizetype rows) {
     return ui::listHeight(static_cast<int>(rows));
+}
+
+// The note's height, with its gap above; nothing without a note.
+int noteHeight(int lines) {
+    return lines > 0 ? Gap + lines * NoteLineHeight + 2 : 0;
 }
 
 }  // namespace
@@ -22,14 +29,26 @@ StoreWindow::StoreWindow(game::Game& game, const Look& look, const QStringList& 
                          const QStringList& prices)
     : ui::Window(game, look.name.toString(), QString::fromUtf8(look.caption),
                  Margin + look.nameWidth + Gap + look.priceWidth + Margin,
-                 Margin + listHeight(names.size()) + look.buttons * (Gap + ButtonHeight) + Margin),
+                 Margin + HeadingHeight + listHeight(names.size()) + noteHeight(look.noteLines) +
+                     look.buttons * (Gap + ButtonHeight) + Margin),
       game_(game) {
     const int rowsHeight = listHeight(names.size());
-    addList("List1", names, {Margin, Margin, look.nameWidth, rowsHeight});
-    ui::Control& priceList = addList(
-        "List2", prices, {Margin + look.nameWidth + Gap, Margin, look.priceWidth, rowsHeight});
+    const int priceLeft = Margin + look.nameWidth + Gap;
+    const int listsTop = Margin + HeadingHeight;
+    addLabel("Label1", "Цена, руб.", {priceLeft, Margin, look.priceWidth, HeadingHeight}).align =
+        ui::Align::Center;
+    addList("List1", names, {Margin, listsTop, look.nameWidth, rowsHeight});
+    ui::Control& priceList =
+        addList("List2", prices, {priceLeft, listsTop, look.priceWidth, rowsHeight});
     ui::makeDisplayOnly(priceList);
-    listsBottom_ = Margin + rowsHeight;
+    listsBottom_ = listsTop + rowsHeight;
+    if (look.noteLines > 0) {
+        addLabel("Label2", "",
+                 {Margin + 2, listsBottom_ + Gap, width() - 2 * Margin - 2,
+                  look.noteLines * NoteLineHeight + 2})
+            .multiLine = true;
+        listsBottom_ += noteHeight(look.noteLines);
+    }
     addButton("Command1", "Купить", buttonPlace(0));
 }
 

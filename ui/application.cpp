@@ -206,7 +206,16 @@ void Application::dispatch(const std::function<void()>& handler, Window* source)
     --dispatchDepth_;
     source_ = outer;
     if (dispatchDepth_ == 0) {
+        if (!ended_) {
+            eventHandled();
+        }
         collectGarbage();
+    }
+}
+
+void Application::eventHandled() {
+    for (Window* window : openWindows()) {
+        window->afterEvent();
     }
 }
 

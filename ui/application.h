@@ -124,6 +124,13 @@ public:
     bool ended() const { return ended_; }
     bool modal() const { return modalDepth_ > 0; }
 
+protected:
+    // Runs once after every event the application handles (a click, a key, a tick of a timer,
+    // the start of the program), when the outermost handler is done and the program goes on,
+    // so that whatever rule changed the state, what the screen tells of it is brought up to
+    // date. This one lets each open window do so (Window::afterEvent).
+    virtual void eventHandled();
+
 private:
     // The keys a window answers itself after the control's own handler: Esc closes it, Enter in
     // a text box presses its default button, Space and Enter press a focused label button.

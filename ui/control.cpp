@@ -53,6 +53,14 @@ void Control::setChecked(bool checked) {
     changed(Property::Checked);
 }
 
+void Control::setWarning(Warning warning) {
+    if (warning_ == warning) {
+        return;
+    }
+    warning_ = warning;
+    changed(Property::Warning);
+}
+
 void Control::setVisible(bool visible) {
     if (visible_ == visible) {
         return;

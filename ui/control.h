@@ -41,7 +41,12 @@ enum class Property {
     Picture,
     Geometry,
     Checked,  // the check mark of a menu item
+    Warning,  // how near the value a label shows is to ending the game
 };
+
+// How near a value the player must keep up (satiety, mood, money) is to ending the game. The
+// game sets it after every event; the front end makes a label that warns stand out.
+enum class Warning { None, Low, Critical };
 
 enum class MouseButton { Left, Right };
 enum class Align { Left, Center, Right };
@@ -138,6 +143,10 @@ public:
     bool checked() const { return checked_; }
     void setChecked(bool checked);
 
+    // A label's warning: shown in the colour of the danger instead of its own, until it is None.
+    Warning warning() const { return warning_; }
+    void setWarning(Warning warning);
+
     // Design-time look, fixed after construction.
     int fontSize = 10;
     bool bold = false;
@@ -189,6 +198,7 @@ private:
     int interval_ = 0;
     QString picture_;
     bool checked_ = false;
+    Warning warning_ = Warning::None;
     ControlObserver* observer_ = nullptr;
 };
 

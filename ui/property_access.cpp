@@ -12,7 +12,8 @@ using Kind = ControlKind;
 
 const std::set<QString>& propertiesOf(Kind kind) {
     static const std::map<Kind, std::set<QString>> table = {
-        {Kind::Label, {"Caption", "Enabled", "Visible", "ForeColor", "BackColor", "BorderStyle"}},
+        {Kind::Label,
+         {"Caption", "Enabled", "Visible", "ForeColor", "BackColor", "BorderStyle", "Warning"}},
         {Kind::TextBox, {"Text", "Enabled", "Visible", "ForeColor", "BackColor"}},
         {Kind::ComboBox,
          {"Text", "Enabled", "Visible", "ForeColor", "BackColor", "ListIndex", "ListCount",
@@ -58,6 +59,18 @@ std::optional<int> parseInt(const QString& text) {
 
 QString boolText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QString warningText(Warning warning) {
+    switch (warning) {
+        case Warning::None:
+            break;
+        case Warning::Low:
+            return QStringLiteral("low");
+        case Warning::Critical:
+            return QStringLiteral("critical");
+    }
+    return QStringLiteral("none");
 }
 
 std::optional<bool> parseBool(const QString& text) {
@@ -135,6 +148,9 @@ std::optional<QString> readProperty(const Control& c, const QString& property) {
     if (name == u"Picture") {
         return c.picture();
     }
+    if (name == u"Warning") {
+        return warningText(c.warning());
+    }
     return std::nullopt;
 }
 
@@ -184,6 +200,9 @@ QString writeProperty(Control& c, const QString& property, const QString& value)
     }
     if (name == u"ListCount") {
         return QStringLiteral("ListCount cannot be set");
+    }
+    if (name == u"Warning") {
+        return QStringLiteral("Warning cannot be set: the game sets it after every event");
     }
     if (name == u"Picture") {
         c.setPicture(value);

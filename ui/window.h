@@ -101,6 +101,10 @@ public:
     virtual void load() {}
     virtual void queryUnload() {}
     virtual void unload() {}
+    // After every event the application handles while the window is open: a window that shows
+    // what follows from the game state (a warning, a hint) brings it up to date here. It must
+    // not ask, tell or change the game.
+    virtual void afterEvent() {}
 
     void setObserver(WindowObserver* observer) { observer_ = observer; }
 

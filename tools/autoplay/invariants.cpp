@@ -10,6 +10,7 @@
 #include "tools/autoplay/step_lines.h"
 #include "tools/scenario/quoting.h"
 #include "ui/numbers.h"
+#include "ui/property_access.h"
 
 namespace autoplay {
 
@@ -75,6 +76,7 @@ public:
     std::optional<Violation> career() const;
     std::optional<Violation> disk() const;
     std::optional<Violation> activityWindows() const;
+    std::optional<Violation> warnings() const;
 
 private:
     QString caption(const char* label) const { return main_.control(label).caption(); }
@@ -318,6 +320,35 @@ std::optional<Violation> Checks::disk() const {
     return std::nullopt;
 }
 
+std::optional<Violation> Checks::warnings() const {
+    // Satiety and mood warn at 15 and below, gravely at 5 and below; money warns below the price
+    // of a breakfast (2 rubles, times the job level from the second job on), gravely at 0.
+    auto need = [](double value) {
+        return QLatin1String(value <= 5 ? "critical" : value <= 15 ? "low" : "none");
+    };
+    const int level = g_.globals.JobLevel;
+    const double breakfast = 2 * (level >= 2 ? level : 1);
+    const double money = ui::toNumber(caption("LblMoney"));
+    const std::pair<const char*, QString> expected[] = {
+        {"LblEda", need(ui::toNumber(caption("LblEda")))},
+        {"LblRazvl", need(ui::toNumber(caption("LblRazvl")))},
+        {"LblMoney", QLatin1String(money <= 0          ? "critical"
+                                   : money < breakfast ? "low"
+                                                       : "none")},
+    };
+    for (const auto& [label, warning] : expected) {
+        const QString shown = ui::warningText(main_.control(QLatin1String(label)).warning());
+        if (shown != warning) {
+            return broken(
+                QStringLiteral("the main window warns of the values at risk"),
+                QLatin1String(label) + QStringLiteral(" shows ") +
+                    scenario::quoted(caption(label)) + QStringLiteral(" and warns ") + shown,
+                {expectStep(Main, QLatin1String(label), QStringLiteral("Warning"), warning)});
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Violation> Checks::activityWindows() const {
     const game::GameGlobals& v = g_.globals;
     // Display-only price columns never keep a selection.
@@ -327,7 +358,8 @@ std::optional<Violation> Checks::activityWindows() const {
     };
     for (const Display& d : {Display{"Form2", "List2"}, Display{"Form3", "List2"},
                              Display{"FrmPL", "List2"}, Display{"Form4", "List2"},
-                             Display{"FrmMagazine", "List1"}, Display{"FrmRazvl", "List1"}}) {
+                             Display{"FrmMagazine", "List1"}, Display{"FrmMagazine", "List2"},
+                             Display{"FrmRazvl", "List1"}, Display{"FrmRazvl", "List2"}}) {
         if (const ui::Window* w = g_.find(QLatin1String(d.window))) {
             if (w->control(QLatin1String(d.list)).listIndex() != -1) {
                 return broken(QStringLiteral("a price column keeps no selection"),
@@ -568,7 +600,7 @@ std::optional<Violation> Invariants::check(const Session& session, const scenari
     }
     const Checks checks(g, *main);
     for (auto check : {&Checks::numbers, &Checks::mainWindow, &Checks::equipment, &Checks::career,
-                       &Checks::disk, &Checks::activityWindows}) {
+                       &Checks::disk, &Checks::activityWindows, &Checks::warnings}) {
         if (auto b = (checks.*check)()) {
             return b;
         }

@@ -22,6 +22,9 @@ protected:
     void show(ui::Property property) override;
 
 private:
+    // A warning (ui::Warning) in its colour instead of the label's own, and in words for a
+    // screen reader; none leaves the label's own colour.
+    void showWarning();
     // Space and Enter on a focused label button: pressed on the key's press, clicked on its
     // release, as the mouse does, however long the key is held.
     bool pressByKey(QKeyEvent* key);
