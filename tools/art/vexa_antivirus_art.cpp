@@ -12,6 +12,7 @@ namespace {
 struct AntivirusLook {
     QString name;
     QString slogan;
+    QString version;
     QColor header;
     QColor accent;
     QColor sidebar;
@@ -23,6 +24,7 @@ AntivirusLook lookOf(int level) {
     if (level == 2) {
         return {QStringLiteral("NOD64"),
                 QStringLiteral("Защита нового поколения"),
+                QStringLiteral("версия 4.0"),
                 QColor(20, 44, 92),
                 QColor(70, 150, 255),
                 QColor(28, 36, 52),
@@ -33,6 +35,7 @@ AntivirusLook lookOf(int level) {
     }
     return {QStringLiteral("NOD32"),
             QStringLiteral("Антивирусная система"),
+            QStringLiteral("версия 2.7"),
             QColor(14, 64, 60),
             QColor(0, 200, 150),
             QColor(30, 40, 38),
@@ -88,30 +91,26 @@ QImage drawAntivirus(int level, int scale) {
         constexpr double H = ProgramHeight;
         p.fillRect(QRectF(0, 0, W, H), QColor(40, 44, 48));
 
-        // Header with the mark and the name.
+        // Header with the mark and the name. Nothing in the picture may look pressable: the
+        // program window shows it, and a press on it does nothing.
         verticalGradient(p, QRectF(0, TitleBar, W, 50), look.header.lighter(130), look.header);
         eye(p, QPointF(30, TitleBar + 25), 13, look.accent);
         text(p, QRectF(52, TitleBar + 6, 200, 24), look.name, sans(22, true), Qt::white);
         text(p, QRectF(53, TitleBar + 30, 220, 14), look.slogan, sans(10.5), QColor(200, 220, 220));
-        text(p, QRectF(W - 160, TitleBar + 6, 150, 14), QStringLiteral("Справка  |  Настройки"),
-             sans(10), QColor(190, 210, 210), Qt::AlignRight | Qt::AlignVCenter);
+        text(p, QRectF(W - 160, TitleBar + 6, 150, 14), look.version, sans(10),
+             QColor(150, 175, 175), Qt::AlignRight | Qt::AlignVCenter);
 
-        // The sections down the left side; the first is open.
+        // A summary down the left side: figures under their names, no sections to choose.
         const double top = TitleBar + 50;
         p.fillRect(QRectF(0, top, 112, H - top), look.sidebar);
-        const QStringList sections = {"Состояние", "Сканирование", "Обновление", "Карантин",
-                                      "Настройки"};
-        for (int i = 0; i < sections.size(); ++i) {
-            const QRectF row(0, top + 10 + 30 * i, 112, 26);
-            if (i == 0) {
-                p.fillRect(row, look.header.lighter(120));
-                p.fillRect(QRectF(0, row.top(), 4, row.height()), look.accent);
-            }
-            p.setPen(Qt::NoPen);
-            p.setBrush(i == 0 ? look.accent : QColor(120, 135, 140));
-            p.drawEllipse(QPointF(16, row.center().y()), 4, 4);
-            text(p, row.adjusted(26, 0, 0, 0), sections[i], sans(11, i == 0),
-                 i == 0 ? Qt::white : QColor(190, 200, 205));
+        const QStringList summary = {"Угроз найдено|0", "В карантине|пусто",
+                                     "Обновление|09.12, 09:00", "Лицензия|до 31.12"};
+        for (int i = 0; i < summary.size(); ++i) {
+            const QStringList parts = summary[i].split(u'|');
+            const double y = top + 14 + 46 * i;
+            text(p, QRectF(12, y, 96, 14), parts[0], sans(10), QColor(150, 165, 170));
+            text(p, QRectF(12, y + 15, 96, 18), parts[1], sans(12.5, true),
+                 i == 0 ? look.accent : QColor(225, 232, 235));
         }
 
         // The state of the protection.
@@ -133,7 +132,7 @@ QImage drawAntivirus(int level, int scale) {
             y += 21;
         }
 
-        // Scanning in progress on the newer version; a button to start one on the older.
+        // Scanning in progress on the newer version; the last scan's outcome on the older.
         const double bottom = H - 44;
         if (look.scanning) {
             text(p, QRectF(left, bottom - 18, 280, 16), QStringLiteral("Проверено файлов: 128 064"),
@@ -143,12 +142,20 @@ QImage drawAntivirus(int level, int scale) {
             text(p, QRectF(left, bottom + 16, 280, 16), QStringLiteral("Сканирование... 64 %"),
                  sans(10.5, true), Qt::white);
         } else {
-            const QRectF button(left, bottom - 6, 170, 30);
-            p.setPen(Qt::NoPen);
-            p.setBrush(look.accent.darker(130));
-            p.drawRoundedRect(button, 4, 4);
-            text(p, button, QStringLiteral("Сканировать компьютер"), sans(12, true), Qt::white,
-                 Qt::AlignCenter);
+            p.setPen(QColor(70, 78, 84));
+            p.drawLine(QPointF(left, bottom - 16), QPointF(W - 14, bottom - 16));
+            text(p, QRectF(left, bottom - 8, 280, 16),
+                 QStringLiteral("Последняя проверка: 09.12, 14:20"), sans(11),
+                 QColor(190, 200, 205));
+            QPainterPath tick;
+            tick.moveTo(left + 1, bottom + 19);
+            tick.lineTo(left + 5, bottom + 23);
+            tick.lineTo(left + 12, bottom + 14);
+            p.setPen(QPen(QColor(110, 220, 130), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(tick);
+            text(p, QRectF(left + 20, bottom + 10, 260, 18), QStringLiteral("Угроз не найдено"),
+                 sans(12, true), QColor(110, 220, 130));
         }
     });
 }

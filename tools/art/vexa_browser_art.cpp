@@ -41,41 +41,31 @@ void mark(QPainter& p, QPointF centre, double size) {
          QStringLiteral("e"), sans(size * 1.15, true), QColor(30, 110, 220), Qt::AlignCenter);
 }
 
-// A round button with an arrow, as on the later versions' toolbars.
-void roundArrow(QPainter& p, QPointF centre, double radius, const QColor& colour, bool back) {
-    p.save();
-    QLinearGradient g(centre - QPointF(0, radius), centre + QPointF(0, radius));
-    g.setColorAt(0, colour.lighter(150));
-    g.setColorAt(1, colour.darker(120));
-    p.setPen(QPen(colour.darker(160), 1));
-    p.setBrush(g);
-    p.drawEllipse(centre, radius, radius);
-    const double s = radius * 0.5;
-    const double d = back ? -1 : 1;
-    QPainterPath arrow;
-    arrow.moveTo(centre + QPointF(d * s, 0));
-    arrow.lineTo(centre + QPointF(0, -s));
-    arrow.lineTo(centre + QPointF(0, -s * 0.45));
-    arrow.lineTo(centre + QPointF(-d * s, -s * 0.45));
-    arrow.lineTo(centre + QPointF(-d * s, s * 0.45));
-    arrow.lineTo(centre + QPointF(0, s * 0.45));
-    arrow.lineTo(centre + QPointF(0, s));
-    arrow.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(arrow);
-    p.restore();
-}
-
-// A square toolbar button with an icon drawn by `icon` above its caption.
-void squareButton(QPainter& p, const QRectF& box, const QString& caption, const QColor& face,
-                  const QColor& ink, bool raised, const std::function<void(QPointF)>& icon) {
-    if (raised) {
-        bevel(p, box, face);
+// The toolbar's icons, the menu names and everything else a player could take for something to
+// press is drawn as the disabled state of an older desktop: the colour drained and half faded
+// into the face. The picture is only a picture; nothing in it answers a press.
+void inert(QPainter& p, const QRectF& area, const std::function<void(QPainter&)>& draw) {
+    const double scale = p.worldTransform().m11();
+    QImage layer((area.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter q(&layer);
+        q.setRenderHints(p.renderHints());
+        q.scale(scale, scale);
+        q.translate(-area.topLeft());
+        draw(q);
     }
-    icon(QPointF(box.center().x(), box.top() + 13));
-    text(p, QRectF(box.left(), box.bottom() - 14, box.width(), 12), caption, sans(9.5), ink,
-         Qt::AlignCenter);
+    for (int y = 0; y < layer.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        for (int x = 0; x < layer.width(); ++x) {
+            const int grey = qGray(line[x]);  // premultiplied: stays within its alpha
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
+    p.save();
+    p.setOpacity(0.55);
+    p.drawImage(area, layer);
+    p.restore();
 }
 
 void arrowIcon(QPainter& p, QPointF at, const QColor& colour, bool back) {
@@ -125,7 +115,16 @@ void homeIcon(QPainter& p, QPointF at) {
     p.restore();
 }
 
-void menuBar(QPainter& p, double y, const QColor& face, const QColor& ink, bool classic) {
+void searchIcon(QPainter& p, QPointF at) {
+    p.save();
+    p.setPen(QPen(QColor(40, 40, 40), 2));
+    p.setBrush(QColor(200, 230, 255));
+    p.drawEllipse(at + QPointF(-2, -2), 5, 5);
+    p.drawLine(at + QPointF(2, 2), at + QPointF(7, 7));
+    p.restore();
+}
+
+void menuBar(QPainter& p, double y, const QColor& face, bool classic) {
     p.fillRect(QRectF(0, y, ProgramWidth, 18), face);
     const QStringList items = {"Файл",
                                "Правка",
@@ -133,31 +132,29 @@ void menuBar(QPainter& p, double y, const QColor& face, const QColor& ink, bool 
                                classic ? "Переход" : "Избранное",
                                classic ? "Избранное" : "Сервис",
                                "Справка"};
-    double x = 6;
-    for (const QString& item : items) {
-        text(p, QRectF(x, y, 80, 18), item, sans(11), ink);
-        x += QFontMetricsF(sans(11)).horizontalAdvance(item) + 12;
-    }
+    inert(p, QRectF(0, y, 300, 18), [&](QPainter& q) {
+        double x = 6;
+        for (const QString& item : items) {
+            text(q, QRectF(x, y, 80, 18), item, sans(11), Qt::black);
+            x += QFontMetricsF(sans(11)).horizontalAdvance(item) + 12;
+        }
+    });
 }
 
-void addressBar(QPainter& p, double y, const QColor& face, const QColor& ink, bool withGo) {
+// The address, read only: written on a flat strip of the face, not in a box to type into.
+void addressBar(QPainter& p, double y, const QColor& face, const QColor& ink) {
     p.fillRect(QRectF(0, y, ProgramWidth, 24), face);
     text(p, QRectF(6, y, 50, 24), QStringLiteral("Адрес"), sans(11), ink);
-    const QRectF field(48, y + 3, ProgramWidth - (withGo ? 130 : 56), 18);
-    p.fillRect(field, Qt::white);
-    p.setPen(QColor(120, 120, 120));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(field);
-    text(p, field.adjusted(20, 0, 0, 0), Address, sans(11), Qt::black);
+    const QRectF field(48, y + 3, ProgramWidth - 56, 18);
+    p.fillRect(field, face.lighter(104));
+    p.setPen(face.darker(125));
+    p.drawLine(field.bottomLeft(), field.bottomRight());
+    text(p, field.adjusted(20, 0, 0, 0), Address, sans(11), ink);
     mark(p, QPointF(field.left() + 10, field.center().y()), 11);
-    if (withGo) {
-        const QPointF go(field.right() + 16, field.center().y());
-        roundArrow(p, go, 8, QColor(40, 160, 40), false);
-        text(p, QRectF(go.x() + 10, y, 60, 24), QStringLiteral("Переход"), sans(11), ink);
-    }
 }
 
-// The page every version shows: a welcome page of the in-game web with a few links.
+// The page every version shows: the welcome page of the in-game web with the day's headlines,
+// in plain text: a headline here is news to read, not a link to follow.
 void page(QPainter& p, const QRectF& box, bool classic) {
     p.save();
     p.setClipRect(box);
@@ -172,16 +169,19 @@ void page(QPainter& p, const QRectF& box, bool classic) {
          QStringLiteral("Здесь вы найдёте новости, анекдоты и программы для вашего компьютера."),
          classic ? serif(12) : sans(11), Qt::black,
          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-    y += 38;
-    const QStringList links = {"Новости дня", "Анекдоты", "Погода в городе", "Скачать программы"};
-    QFont link = classic ? serif(12) : sans(11.5);
-    link.setUnderline(true);
-    for (const QString& words : links) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(classic ? QColor(0, 0, 160) : QColor(30, 110, 220));
-        p.drawEllipse(QPointF(x + 3, y + 8), 2.2, 2.2);
-        text(p, QRectF(x + 12, y, 220, 16), words, link,
-             classic ? QColor(0, 0, 238) : QColor(20, 90, 200));
+    y += 40;
+    text(p, QRectF(x, y, box.width() - 28, 18), QStringLiteral("Новости дня"),
+         classic ? serif(13, true) : sans(12, true), Qt::black);
+    y += 22;
+    const QStringList news = {
+        "09.12|В городе открылся компьютерный клуб", "09.12|Снег и −3 °C, к вечеру метель",
+        "08.12|Студенты сдали сессию досрочно", "08.12|Вышла новая версия системы Vexa"};
+    const QFont date = classic ? serif(11) : sans(10.5);
+    const QFont words = classic ? serif(12) : sans(11.5);
+    for (const QString& item : news) {
+        const QStringList parts = item.split(u'|');
+        text(p, QRectF(x, y, 40, 16), parts[0], date, QColor(110, 110, 110));
+        text(p, QRectF(x + 40, y, box.width() - 68, 16), parts[1], words, Qt::black);
         y += 19;
     }
     p.restore();
@@ -199,37 +199,38 @@ void drawClassic(QPainter& p, bool flat) {
     const QColor face(192, 192, 192);
     p.fillRect(QRectF(0, 0, ProgramWidth, ProgramHeight), face);
     double y = TitleBar;
-    menuBar(p, y, face, Qt::black, !flat);
+    menuBar(p, y, face, !flat);
     y += 18;
-    // Big buttons with their names; the mark in a box at the right end.
+    // The toolbar: icons with their names on the face itself, no button around them; the mark
+    // in a box at the right end.
     const double height = flat ? 40 : 44;
     const QStringList names = {"Назад", "Вперёд", "Стоп", "Обновить", "Домой", "Поиск"};
-    for (int i = 0; i < names.size(); ++i) {
-        const QRectF box(4 + 52 * i, y + 2, 50, height - 4);
-        squareButton(p, box, names[i], face, Qt::black, !flat, [&](QPointF at) {
+    inert(p, QRectF(0, y, 6 * 52 + 8, height), [&](QPainter& q) {
+        for (int i = 0; i < names.size(); ++i) {
+            const QRectF box(4 + 52 * i, y + 2, 50, height - 4);
+            const QPointF at(box.center().x(), box.top() + 13);
             switch (i) {
                 case 0:
                 case 1:
-                    arrowIcon(p, at, flat ? QColor(40, 150, 40) : QColor(30, 30, 30), i == 0);
+                    arrowIcon(q, at, flat ? QColor(40, 150, 40) : QColor(30, 30, 30), i == 0);
                     break;
                 case 2:
-                    stopIcon(p, at);
+                    stopIcon(q, at);
                     break;
                 case 3:
-                    arrowIcon(p, at, QColor(40, 110, 220), false);
+                    arrowIcon(q, at, QColor(40, 110, 220), false);
                     break;
                 case 4:
-                    homeIcon(p, at);
+                    homeIcon(q, at);
                     break;
                 default:
-                    p.setPen(QPen(QColor(40, 40, 40), 2));
-                    p.setBrush(QColor(200, 230, 255));
-                    p.drawEllipse(at + QPointF(-2, -2), 5, 5);
-                    p.drawLine(at + QPointF(2, 2), at + QPointF(7, 7));
+                    searchIcon(q, at);
                     break;
             }
-        });
-    }
+            text(q, QRectF(box.left(), box.bottom() - 14, box.width(), 12), names[i], sans(9.5),
+                 Qt::black, Qt::AlignCenter);
+        }
+    });
     const QRectF brand(ProgramWidth - 48, y + 2, 44, height - 4);
     bevel(p, brand, flat ? face : QColor(0, 0, 0), true);
     if (!flat) {
@@ -245,14 +246,8 @@ void drawClassic(QPainter& p, bool flat) {
     y += height;
     p.setPen(QColor(128, 128, 128));
     p.drawLine(QPointF(0, y), QPointF(ProgramWidth, y));
-    addressBar(p, y + 1, face, Qt::black, flat);
+    addressBar(p, y + 1, face, Qt::black);
     y += 25;
-    if (flat) {
-        p.fillRect(QRectF(0, y, ProgramWidth, 18), face);
-        text(p, QRectF(6, y, 300, 18), QStringLiteral("Ссылки   » Новости   » Почта   » Погода"),
-             sans(10.5), Qt::black);
-        y += 18;
-    }
     const QRectF view(2, y + 2, ProgramWidth - 4, ProgramHeight - 18 - y - 4);
     bevel(p, view.adjusted(-2, -2, 2, 2), face, true);
     page(p, view, !flat);
@@ -263,27 +258,32 @@ void drawBright(QPainter& p) {
     const QColor face(236, 233, 216);
     p.fillRect(QRectF(0, 0, ProgramWidth, ProgramHeight), face);
     double y = TitleBar;
-    menuBar(p, y, face, Qt::black, false);
+    menuBar(p, y, face, false);
     mark(p, QPointF(ProgramWidth - 16, y + 9), 14);
     y += 18;
-    verticalGradient(p, QRectF(0, y, ProgramWidth, 34), QColor(250, 249, 243), face);
-    roundArrow(p, QPointF(18, y + 17), 12, QColor(40, 160, 40), true);
-    text(p, QRectF(33, y, 50, 34), QStringLiteral("Назад"), sans(11), Qt::black);
-    roundArrow(p, QPointF(88, y + 17), 10, QColor(150, 170, 150), false);
-    stopIcon(p, QPointF(120, y + 17));
-    arrowIcon(p, QPointF(146, y + 17), QColor(40, 110, 220), false);
-    homeIcon(p, QPointF(172, y + 17));
-    text(p, QRectF(190, y, 60, 34), QStringLiteral("Поиск"), sans(11), Qt::black);
-    text(p, QRectF(240, y, 80, 34), QStringLiteral("Избранное"), sans(11), Qt::black);
-    y += 34;
-    addressBar(p, y, face, Qt::black, true);
+    verticalGradient(p, QRectF(0, y, ProgramWidth, 30), QColor(250, 249, 243), face);
+    inert(p, QRectF(0, y, 320, 30), [y](QPainter& q) {
+        arrowIcon(q, QPointF(16, y + 15), QColor(40, 160, 40), true);
+        text(q, QRectF(28, y, 50, 30), QStringLiteral("Назад"), sans(11), Qt::black);
+        arrowIcon(q, QPointF(84, y + 15), QColor(40, 160, 40), false);
+        stopIcon(q, QPointF(112, y + 15));
+        arrowIcon(q, QPointF(138, y + 15), QColor(40, 110, 220), false);
+        homeIcon(q, QPointF(164, y + 15));
+        searchIcon(q, QPointF(188, y + 15));
+        text(q, QRectF(200, y, 60, 30), QStringLiteral("Поиск"), sans(11), Qt::black);
+        text(q, QRectF(246, y, 80, 30), QStringLiteral("Избранное"), sans(11), Qt::black);
+    });
+    y += 30;
+    addressBar(p, y, face, Qt::black);
     y += 24;
     const QRectF view(0, y, ProgramWidth, ProgramHeight - 18 - y);
-    // The task pane down the left side.
+    // The pane down the left side tells about the page.
     verticalGradient(p, QRectF(0, y, 96, view.height()), QColor(120, 150, 220),
                      QColor(90, 120, 200));
-    text(p, QRectF(8, y + 8, 84, 16), QStringLiteral("Поиск"), sans(11, true), Qt::white);
-    p.fillRect(QRectF(8, y + 28, 80, 16), Qt::white);
+    text(p, QRectF(8, y + 8, 84, 16), QStringLiteral("Сведения"), sans(11, true), Qt::white);
+    p.fillRect(QRectF(8, y + 27, 80, 1), QColor(200, 215, 245));
+    text(p, QRectF(8, y + 34, 84, 100), QStringLiteral("Узел:\nwww.vexa.ru\n\nЗона:\nИнтернет"),
+         sans(10.5), QColor(235, 240, 255), Qt::AlignLeft | Qt::AlignTop);
     p.fillRect(QRectF(96, y, 1, view.height()), QColor(80, 100, 160));
     page(p, QRectF(97, y, ProgramWidth - 97, view.height()), false);
     statusBar(p, face, Qt::black);
@@ -292,36 +292,25 @@ void drawBright(QPainter& p) {
 void drawGlass(QPainter& p) {
     p.fillRect(QRectF(0, 0, ProgramWidth, ProgramHeight), QColor(220, 230, 240));
     double y = TitleBar;
-    // Dark glass across the top, the address right beside the round buttons.
+    // Dark glass across the top, the arrows and the address drawn into it.
     verticalGradient(p, QRectF(0, y, ProgramWidth, 34), QColor(70, 110, 150), QColor(20, 40, 70));
-    roundArrow(p, QPointF(18, y + 17), 12, QColor(40, 110, 200), true);
-    roundArrow(p, QPointF(44, y + 17), 10, QColor(90, 120, 160), false);
-    const QRectF field(60, y + 7, 230, 20);
-    p.setPen(QColor(40, 60, 90));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(field, 3, 3);
+    inert(p, QRectF(0, y, 56, 34), [y](QPainter& q) {
+        arrowIcon(q, QPointF(16, y + 17), QColor(235, 240, 250), true);
+        arrowIcon(q, QPointF(40, y + 17), QColor(235, 240, 250), false);
+    });
+    const QRectF field(60, y + 7, ProgramWidth - 68, 20);
+    p.fillRect(field, QColor(0, 0, 0, 50));
     mark(p, QPointF(field.left() + 10, field.center().y()), 11);
-    text(p, field.adjusted(20, 0, 0, 0), Address, sans(11), Qt::black);
-    const QRectF search(298, y + 7, ProgramWidth - 306, 20);
-    p.setBrush(QColor(240, 244, 250));
-    p.drawRoundedRect(search, 3, 3);
-    text(p, search.adjusted(6, 0, 0, 0), QStringLiteral("Поиск"), sans(11), QColor(130, 130, 140));
+    text(p, field.adjusted(20, 0, 0, 0), Address, sans(11), QColor(235, 240, 250));
     y += 34;
-    // Tabs: the page's own, and one to open a new one.
+    // The page's name across the window, where the tabs of the later versions would be.
     verticalGradient(p, QRectF(0, y, ProgramWidth, 26), QColor(214, 226, 240),
                      QColor(190, 206, 226));
-    const QRectF tab(28, y + 3, 170, 23);
-    p.setPen(QColor(130, 150, 180));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(tab, 3, 3);
-    mark(p, QPointF(tab.left() + 12, tab.center().y()), 11);
-    text(p, tab.adjusted(24, 0, 0, 0), QStringLiteral("Добро пожаловать"), sans(11), Qt::black);
-    p.drawRoundedRect(QRectF(202, y + 7, 26, 19), 3, 3);
-    text(p, QRectF(4, y + 3, 22, 23), QStringLiteral("☆"), sans(15), QColor(230, 170, 20),
-         Qt::AlignCenter);
-    text(p, QRectF(ProgramWidth - 160, y + 3, 154, 23), QStringLiteral("Страница   Сервис"),
-         sans(11), Qt::black, Qt::AlignRight | Qt::AlignVCenter);
+    mark(p, QPointF(16, y + 13), 11);
+    text(p, QRectF(28, y, ProgramWidth - 36, 26), QStringLiteral("Добро пожаловать — Vexa"),
+         sans(11), QColor(40, 50, 70));
     y += 26;
+    p.fillRect(QRectF(0, y - 1, ProgramWidth, 1), QColor(150, 170, 200));
     page(p, QRectF(0, y, ProgramWidth, ProgramHeight - 18 - y), false);
     statusBar(p, QColor(214, 226, 240), Qt::black);
 }

@@ -248,4 +248,10 @@ TEST_F(MainWindow, AboutWindowsCloseOnAnyPressAndGiveTheClockBack) {
     expectQuiet();
 }
 
+// The guide in "О программе" names the score that wins the game.
+TEST_F(MainWindow, TheProgramsGuideNamesTheWinningScore) {
+    click("Form1", "mnuProgramm");
+    EXPECT_TRUE(window("FrmProgramm").control("Label1").caption().contains(u"162"));
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // Every value the main window can show fits its place whole, at the default font and (run again
 // by ctest with QT_SCALE_FACTOR) at 1.5 and 2 times the size. The values are the game's own
-// texts: the names the stores and the job list write into the labels.
+// texts: the names the stores and the job list write into the labels. The About windows' texts
+// fit their windows too.
 #include <QHelpEvent>
 #include <QImage>
 #include <QPixmap>
@@ -129,6 +130,46 @@ TEST_F(ValuesFit, ALongNameEndsInAnEllipsisAndShowsWholeInItsTooltip) {
 
     control("Form1", "Lbllogin").setCaption(QStringLiteral("Вася"));
     EXPECT_FALSE(label->elided());
+}
+
+// How far right and down a wrapped text reaches when drawn in a label of the given width, in
+// points, measured on the drawn pixels as above.
+QPoint wrappedInkReach(const QLabel& label, const QString& text) {
+    ui::qt::LabelWidget probe(nullptr);
+    probe.setFont(label.font());
+    probe.setWordWrap(true);
+    probe.setText(text);
+    probe.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    probe.setFixedSize(label.width(), 3 * label.height());
+    probe.setStyleSheet(QStringLiteral("background: black; color: white"));
+    const QImage image = probe.grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    QPoint reach;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) > 40) {
+                reach.setX(std::max(reach.x(), static_cast<int>(std::ceil((x + 1) / ratio))));
+                reach.setY(static_cast<int>(std::ceil((y + 1) / ratio)));
+            }
+        }
+    }
+    return reach;
+}
+
+TEST_F(ValuesFit, TheAboutWindowsShowTheirTextsWhole) {
+    startPlaying();
+    for (const QString& window : {QStringLiteral("frmAuthor"), QStringLiteral("FrmProgramm")}) {
+        game->openActivity(window);
+        settle();
+        auto* label = qobject_cast<ui::qt::LabelWidget*>(widget(window, "Label1"));
+        ASSERT_NE(label, nullptr);
+        const QPoint reach = wrappedInkReach(*label, control(window, "Label1").caption());
+        EXPECT_LE(reach.x(), label->contentsRect().width()) << window.toStdString();
+        EXPECT_LE(reach.y(), label->contentsRect().height())
+            << window.toStdString() << " is cut at scale " << label->devicePixelRatioF();
+        game->keyPressWindow(*game->find(window), ' ');
+        settle();
+    }
 }
 
 }  // namespace
