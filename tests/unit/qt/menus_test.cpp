@@ -1,5 +1,6 @@
 // The main window's menus on screen: Alt mnemonics of their own on every level, the keys of
 // the commands shown beside them, the current speed checked, the pause in the title bar.
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -105,6 +106,39 @@ TEST_F(Menus, TheSoundSwitchIsChecked) {
     action("mnuSound")->trigger();
     EXPECT_FALSE(action("mnuSound")->isChecked());
     EXPECT_FALSE(services.soundOn());
+}
+
+}  // namespace
+
+namespace {
+
+using qt_tests::contrast;
+
+// A menu in the game's font and colours, its items readable as they are, chosen or greyed.
+void expectTheGamesLook(QMenu* menu, const std::string& which) {
+    menu->ensurePolished();  // as before it first shows
+    EXPECT_EQ(menu->font(), ui::qt::gameFont()) << which;
+    const QPalette& p = menu->palette();
+    EXPECT_EQ(p.color(QPalette::Base), QColor(Qt::black)) << which;
+    EXPECT_EQ(p.color(QPalette::Text), QColor(0, 192, 0)) << which;
+    EXPECT_GE(contrast(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)), 4.5)
+        << which;
+    EXPECT_GE(contrast(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Base)), 4.5)
+        << which;
+}
+
+TEST_F(Menus, EveryMenuIsInTheGamesLookTheTextBoxesOwnToo) {
+    for (QMenu* menu : view("Form1")->findChildren<QMenu*>()) {
+        expectTheGamesLook(menu, ui::qt::withoutMnemonic(menu->title()).toStdString());
+    }
+    QLineEdit box;
+    const std::unique_ptr<QMenu> own(box.createStandardContextMenu());
+    expectTheGamesLook(own.get(), "a text box's own menu");
+    // Drawn so, edge included: not Fusion's light face.
+    own->popup({0, 0});
+    const QImage picture = own->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(picture.width() / 2, picture.height() - 4), QColor(Qt::black));
+    EXPECT_GT(picture.pixelColor(0, picture.height() / 2).green(), 64) << "no edge";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The message boxes answer the keys as a player expects: Enter gives OK or "Да", Esc gives OK or
 // the safe "Нет"; and their titles have room in the title bar.
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 
 #include "qt_fixture.h"
@@ -54,6 +55,68 @@ TEST(MessageBoxes, AShortMessageStillLeavesRoomForTheWholeTitle) {
         EXPECT_GE(box->width(), ui::qt::widthForTitle(title, box->font())) << title.toStdString();
         box->hide();
     }
+}
+
+}  // namespace
+
+namespace {
+
+using qt_tests::contrast;
+
+// The colour at the middle of a button's left edge, and of its face beside it.
+QColor edgeOf(QAbstractButton* b) {
+    return b->grab().toImage().pixelColor(0, b->height() / 2);
+}
+QColor faceOf(QAbstractButton* b) {
+    return b->grab().toImage().pixelColor(4, b->height() / 2);
+}
+// The colour farthest from the face: the caption's.
+QColor captionOf(QAbstractButton* b) {
+    const QImage image = b->grab().toImage();
+    const QColor face = faceOf(b);
+    QColor caption = face;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 4; x < image.width() - 4; ++x) {
+            if (contrast(image.pixelColor(x, y), face) > contrast(caption, face)) {
+                caption = image.pixelColor(x, y);
+            }
+        }
+    }
+    return caption;
+}
+
+TEST(MessageBoxes, EveryKindShowsTheGamesGreenOnBlackInItsFont) {
+    for (ui::MessageKind kind : EveryKind) {
+        auto box =
+            ui::qt::makeMessageBox(QStringLiteral("Нехватает денег!"), kind, ui::defaultTitle());
+        box->show();
+        EXPECT_EQ(box->font(), ui::qt::gameFont()) << ui::kindName(kind);
+        EXPECT_EQ(box->palette().color(QPalette::Window), QColor(Qt::black));
+        const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->palette().color(QPalette::WindowText), QColor(0, 192, 0));
+        for (QAbstractButton* button : box->buttons()) {
+            const QColor face = faceOf(button);
+            EXPECT_TRUE(face.red() == 0 && face.blue() == 0 && face.green() < 96)
+                << ui::kindName(kind) << ": a face of " << face.name().toStdString();
+            EXPECT_GE(contrast(captionOf(button), face), 4.5) << ui::kindName(kind);
+        }
+        box->hide();
+    }
+}
+
+TEST(MessageBoxes, TheDefaultButtonAndTheOneWithTheKeyboardShow) {
+    auto box = ui::qt::makeMessageBox(QStringLiteral("Хотите сохранить игру?"),
+                                      ui::MessageKind::Question, ui::defaultTitle());
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+    QAbstractButton* yes = box->defaultButton();
+    QAbstractButton* no = box->escapeButton();
+    EXPECT_GT(edgeOf(yes).green(), edgeOf(no).green()) << "the default answer looks like the other";
+    const QColor face = faceOf(no);
+    no->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(faceOf(no), face) << "nothing shows where the keyboard is";
+    EXPECT_GE(contrast(captionOf(no), faceOf(no)), 4.5);
 }
 
 }  // namespace
