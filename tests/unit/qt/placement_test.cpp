@@ -11,21 +11,15 @@ namespace {
 using qt_tests::QtGame;
 using ui::qt::placeWithin;
 
-const QRect Screen(0, 0, 1280, 1024);
-
-TEST(Placement, AWindowOpensCentredOverItsOwner) {
-    EXPECT_EQ(placeWithin({100, 100, 400, 300}, {200, 100}, Screen), QPoint(200, 200));
-}
-
-TEST(Placement, AWindowThatWouldStickOutIsMovedInside) {
-    EXPECT_EQ(placeWithin({1000, 900, 400, 300}, {200, 100}, Screen), QPoint(1080, 924));
-    EXPECT_EQ(placeWithin({-300, -200, 200, 100}, {200, 100}, Screen), QPoint(0, 0));
-}
-
-TEST(Placement, AWindowLargerThanTheAreaKeepsItsTopLeftCornerOnIt) {
-    const QRect belowAPanel(0, 30, 640, 482);
-    EXPECT_EQ(placeWithin(belowAPanel, {581, 711}, belowAPanel), QPoint(29, 30));
-    EXPECT_EQ(placeWithin(belowAPanel, {700, 711}, belowAPanel), QPoint(0, 30));
+TEST(Placement, OverTheOwnerAndInsideTheAreaTitleBarFirst) {
+    const QRect screen(0, 0, 1280, 1024);
+    EXPECT_EQ(placeWithin({100, 100, 400, 300}, {200, 100}, screen), QPoint(200, 200));
+    EXPECT_EQ(placeWithin({1000, 900, 400, 300}, {200, 100}, screen), QPoint(1080, 924));
+    EXPECT_EQ(placeWithin({-300, -200, 200, 100}, {200, 100}, screen), QPoint(0, 0));
+    // Too tall, and then too wide as well, for the area below a panel.
+    const QRect area(0, 30, 640, 482);
+    EXPECT_EQ(placeWithin(area, {581, 711}, area), QPoint(29, 30));
+    EXPECT_EQ(placeWithin(area, {700, 711}, area), QPoint(0, 30));
 }
 
 class PlacedWindows : public QtGame {};

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <cmath>
 #include <memory>
 
 #include "app/all_windows.h"
@@ -19,20 +18,6 @@
 #include "ui/scripted_services.h"
 
 namespace qt_tests {
-
-// How far apart two colours are for the eye, from 1 to 21 (WCAG's contrast ratio); text wants
-// 4.5 at least.
-inline double contrast(const QColor& a, const QColor& b) {
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // Scripted services whose message boxes are also shown for real, as dialogs of the window the
 // front end names, and answered by a click on the button of the scripted answer.
