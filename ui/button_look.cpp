@@ -14,6 +14,11 @@ void showReleased(Control& label) {
     label.setBackColor(colors::Black);
 }
 
+bool showsPressed(const Control& label) {
+    return label.borderStyle() == 1 && label.foreColor() == colors::Green &&
+           label.backColor() == colors::Grey;
+}
+
 void giveButtonLook(Control& label) {
     label.labelButton = true;
     label.onMouseDown = [&label](MouseButton button) {

@@ -10,5 +10,7 @@ void giveButtonLook(Control& label);
 
 void showPressed(Control& label);
 void showReleased(Control& label);
+// The label shows the pressed look now.
+bool showsPressed(const Control& label);
 
 }  // namespace ui

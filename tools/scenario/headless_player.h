@@ -25,6 +25,8 @@ public:
     Outcome close(ui::Window& window) override;
     Outcome clickWindow(ui::Window& window) override;
     Outcome shot(ui::Window& window, const QString& file) override;
+    Outcome shotMenu(ui::Control&, const QString&) override { return std::nullopt; }
+    void shotNextMessage(const QString&) override {}
     bool takesPictures() const override { return false; }
 
 private:

@@ -73,8 +73,19 @@ public:
                     }
                 }
                 break;
-            case Op::Close:
             case Op::Shot:
+                if (step.control.isEmpty() && step.window == MessageShot) {
+                    break;
+                }
+                if (const ui::Control* c =
+                        step.control.isEmpty() ? nullptr : control(step.window, step.control);
+                    c != nullptr && c->kind() != Kind::MenuItem) {
+                    fail(step.window + u'.' + step.control +
+                         QStringLiteral(" is no menu: a picture shows a window or its open menu"));
+                }
+                window(step.window);
+                break;
+            case Op::Close:
             case Op::ExpectOpen:
             case Op::ExpectClosed:
                 window(step.window);

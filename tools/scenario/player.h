@@ -52,6 +52,11 @@ public:
     virtual Outcome clickWindow(ui::Window& window) = 0;
     // Empty when the picture was saved; otherwise why not (or a note when pictures are not taken).
     virtual Outcome shot(ui::Window& window, const QString& file) = 0;
+    // A picture of a window with one of its menus open.
+    virtual Outcome shotMenu(ui::Control& menu, const QString& file) = 0;
+    // A picture of the next message box not yet promised one, as it is shown; a problem with
+    // it comes with the box.
+    virtual void shotNextMessage(const QString& file) = 0;
     virtual bool takesPictures() const = 0;
 
     // What the screen shows for a control's caption or text, if there is a screen.

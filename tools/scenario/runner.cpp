@@ -159,6 +159,10 @@ std::vector<Problem> Runner::execute(const Step& step) {
                      << Qt::endl;
                 break;
             }
+            if (step.control.isEmpty() && step.window == MessageShot) {
+                player_.shotNextMessage(step.text);
+                break;
+            }
             [[fallthrough]];
         default:
             outcome = step.isPlayerAction() || step.op == Op::Shot ? performer_.act(step)

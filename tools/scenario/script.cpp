@@ -396,10 +396,10 @@ const std::map<QString, Command>& commands() {
               s.bytes = a.take().bytes;
           }}},
         {"shot",
-         {"shot W \"FILE.png\"",
+         {"shot W|W.MENU|msg \"FILE.png\"",
           [](Arguments& a, Step& s) {
               s.op = Op::Shot;
-              readWindow(a, s);
+              readWindowAndControl(a, s, true);
               s.text = a.text();
               if (s.text.isEmpty()) {
                   a.fail(QStringLiteral("the picture needs a file name"));

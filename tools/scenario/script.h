@@ -38,6 +38,9 @@ enum class Op {
     ExpectNoFile,
 };
 
+// The window name that makes shot picture the next message box instead.
+inline constexpr QStringView MessageShot = u"msg";
+
 // What set and expect look at: Window.Control.Property, Window.Property or GameGlobals.Name.
 struct Target {
     enum Kind { ControlProperty, WindowProperty, Global };
@@ -53,8 +56,8 @@ struct Target {
 struct Step {
     int line = 0;
     Op op = Op::Wait;
-    QString window;   // actions, shot, expect open/closed
-    QString control;  // empty for a window's own surface
+    QString window;   // actions, shot ("msg": the next message box), expect open/closed
+    QString control;  // empty for a window's own surface; a menu for shot
     Target target;    // set and expect on a value
     QString text;     // typed text, value, message text or prefix, file name, date
     QString title;    // message title, time

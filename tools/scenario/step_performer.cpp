@@ -93,6 +93,8 @@ Outcome StepPerformer::actOnWindow(const Step& step, ui::Window& window) {
 
 Outcome StepPerformer::actOnControl(const Step& step, ui::Control& control) {
     switch (step.op) {
+        case Op::Shot:
+            return player_.shotMenu(control, step.text);
         case Op::Click:
             return player_.click(control);
         case Op::MouseDown:

@@ -1,6 +1,7 @@
 #include "ui/qt/colors.h"
 
-#include <QPalette>
+#include <QApplication>
+#include <QMenu>
 
 namespace ui::qt {
 
@@ -10,7 +11,48 @@ QColor toQColor(ui::Color c) {
     return QColor(c.r, c.g, c.b);
 }
 
+// The chosen row of a list and the item under the keyboard in a menu: white on dark green.
+const QColor Highlight(0, 96, 0);
+// A button drawn by Qt: a dark green face under the bright green text.
+const QColor ButtonFace(0, 40, 0);
+
 }  // namespace
+
+QFont gameFont() {
+    return QFont(QStringLiteral("Arial"), 10);
+}
+
+QPalette gamePalette() {
+    const QColor text = toQColor(ui::colors::BrightGreen);
+    const QColor back = toQColor(ui::colors::Black);
+    // What cannot be chosen now: fainter, still readable on black.
+    const QColor faded(0, 144, 0);
+    QPalette palette;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            palette.setColor(group, role, group == QPalette::Disabled ? faded : text);
+        }
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base}) {
+            palette.setColor(group, role, back);
+        }
+        palette.setColor(group, QPalette::Button, ButtonFace);
+        palette.setColor(group, QPalette::Highlight, Highlight);
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    return palette;
+}
+
+void giveMenusTheGameLook() {
+    QPalette palette = gamePalette();
+    // Fusion draws a menu's edge a shade darker than its window colour, which a menu uses for
+    // nothing else (its face is the base colour): a green edge shows where the menu ends.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, QColor(0, 112, 0));
+    }
+    QApplication::setPalette(palette, "QMenu");
+    QApplication::setFont(gameFont(), "QMenu");
+}
 
 void applyColors(QWidget* widget, ui::Color fore, ui::Color back) {
     QPalette palette = widget->palette();
@@ -31,7 +73,7 @@ void applyColors(QWidget* widget, ui::Color fore, ui::Color back) {
         for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
             palette.setColor(group, role, b);
         }
-        palette.setColor(group, QPalette::Highlight, QColor(0, 96, 0));
+        palette.setColor(group, QPalette::Highlight, Highlight);
         palette.setColor(group, QPalette::HighlightedText, QColor(255, 255, 255));
     }
     widget->setPalette(palette);

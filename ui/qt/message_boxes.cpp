@@ -7,14 +7,30 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
+#include "ui/qt/colors.h"
 #include "ui/qt/title_fit.h"
 
 namespace ui::qt {
+
+namespace {
+
+// The buttons in the game's green: the default one (Enter) with a bright edge, the one with the
+// keyboard with bright text on a lighter face, so that each shows whichever the other is.
+const QString ButtonLook = QStringLiteral(
+    "QPushButton { color: rgb(0, 192, 0); background: rgb(0, 40, 0); padding: 4px 14px;"
+    " border: 1px solid rgb(0, 128, 0); min-width: 56px; }"
+    "QPushButton:default { border: 2px solid rgb(0, 192, 0); }"
+    "QPushButton:focus { color: rgb(170, 255, 170); background: rgb(0, 64, 0); }"
+    "QPushButton:pressed { color: white; background: rgb(0, 96, 0); }");
+
+}  // namespace
 
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, ui::MessageKind kind,
                                             const QString& title, QWidget* owner) {
     auto box = std::make_unique<QMessageBox>(owner);
     box->setWindowTitle(title);
+    box->setFont(gameFont());
+    box->setPalette(gamePalette());
     // Plain text: whatever a script or a file name holds is shown, never interpreted.
     box->setTextFormat(Qt::PlainText);
     QString shown = text;
@@ -47,6 +63,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, ui::MessageKind
         QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box->setDefaultButton(ok);
         box->setEscapeButton(ok);
+    }
+    // On the buttons alone: a sheet on the box would take the box's colours from its text.
+    for (QAbstractButton* button : box->buttons()) {
+        button->setStyleSheet(ButtonLook);
     }
     // A message box sizes itself to its text; a short text would leave the title cut. (Set
     // last: the box lays itself out anew when its icon or text changes.)

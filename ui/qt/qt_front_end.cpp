@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <vector>
 
+#include "ui/qt/colors.h"
 #include "ui/qt/window_view.h"
 
 namespace ui::qt {
@@ -12,6 +13,7 @@ QtFrontEnd::QtFrontEnd(ui::Application& app) : app_(app) {
     // Every widget, message boxes included, starts in the game's font: no second face is
     // looked up and loaded on the way to the first window.
     QApplication::setFont(gameFont());
+    giveMenusTheGameLook();
 }
 
 QtFrontEnd::~QtFrontEnd() {

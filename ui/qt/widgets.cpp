@@ -14,6 +14,9 @@ namespace {
 
 // Bright enough to tell a focused list from the others on black.
 const QColor FocusFrame(170, 255, 170);
+// How much of the text colour tints a button's face under the mouse: on black, a dark green
+// that leaves the bright green text well readable.
+constexpr double HoverFace = 0.2;
 
 // Rows of a fixed height, so that a window can stand its buttons level with them.
 class FixedRowDelegate : public QStyledItemDelegate {
@@ -32,6 +35,35 @@ LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
 
 void LabelWidget::setButton(bool button) {
     setFocusPolicy(button ? Qt::StrongFocus : Qt::NoFocus);
+    button_ = button;
+    showInvitation();
+}
+
+void LabelWidget::setPressable(bool pressable) {
+    if (pressable_ != pressable) {
+        pressable_ = pressable;
+        showInvitation();
+    }
+}
+
+void LabelWidget::setHeld(bool held) {
+    if (held_ != held) {
+        held_ = held;
+        update();
+    }
+}
+
+bool LabelWidget::hoverShown() const {
+    return hovered_ && invites() && !held_;
+}
+
+void LabelWidget::showInvitation() {
+    if (invites()) {
+        setCursor(Qt::PointingHandCursor);
+    } else {
+        unsetCursor();
+    }
+    update();
 }
 
 QRect LabelWidget::textRect() const {
@@ -67,16 +99,26 @@ bool LabelWidget::event(QEvent* event) {
         }
         return true;
     }
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        hovered_ = event->type() == QEvent::Enter;
+        update();
+    }
     return QLabel::event(event);
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
     const bool cut = elided();
-    if (!cut && !hasFocus()) {
+    const bool hover = hoverShown();
+    if (!cut && !hasFocus() && !hover) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
+    if (hover) {
+        QColor face = palette().color(foregroundRole());
+        face.setAlphaF(HoverFace);
+        painter.fillRect(rect(), face);
+    }
     if (cut) {
         drawFrame(&painter);
         const QRect r = textRect();

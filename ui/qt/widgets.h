@@ -7,15 +7,24 @@ namespace ui::qt {
 
 // A label as the game shows it. One line that does not fit ends in "…" and shows whole in its
 // tooltip; text() is always the whole caption. A label button takes the keyboard focus and
-// shows it with a dotted mark inside its edge.
+// shows it with a dotted mark inside its edge; under the mouse, while the player can press it,
+// it shows the pointing hand and a faint face in its text colour.
 class LabelWidget : public QLabel {
     Q_OBJECT
 public:
     explicit LabelWidget(QWidget* parent);
 
     void setButton(bool button);
+    // Whether the player can press the button now: it, its containers and its window enabled,
+    // no message box waiting; the view knows.
+    void setPressable(bool pressable);
+    // The button shows the look the game gives it while it is held down: nothing is drawn over
+    // that.
+    void setHeld(bool held);
     // The caption does not fit its place and is shown cut with "…".
     bool elided() const;
+    // The mouse is over a button the player can press, and it shows so.
+    bool hoverShown() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -23,6 +32,13 @@ protected:
 
 private:
     QRect textRect() const;
+    bool invites() const { return button_ && pressable_; }
+    void showInvitation();
+
+    bool button_ = false;
+    bool pressable_ = true;
+    bool held_ = false;
+    bool hovered_ = false;
 };
 
 // A list box as the game shows it: the keyboard that brings the focus chooses no row (only a

@@ -1,25 +1,22 @@
 #include "ui/qt/window_view.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPointer>
-#include <QScreen>
 #include <cstdio>
 #include <exception>
 #include <utility>
 
 #include "ui/application.h"
+#include "ui/button_look.h"
 #include "ui/qt/binders.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/menu_binder.h"
+#include "ui/qt/placement.h"
 #include "ui/qt/title_fit.h"
+#include "ui/qt/widgets.h"
 
 namespace ui::qt {
-
-QFont gameFont() {
-    return QFont(QStringLiteral("Arial"), 10);
-}
 
 namespace {
 
@@ -139,14 +136,9 @@ void WindowView::build() {
             input->installEventFilter(this);
         }
         binder->syncAll();
+        showPressable(*binder);
         binders_[c.get()] = std::move(binder);
         c->setObserver(this);
-    }
-
-    // Centred on the screen, as every window of the game opens.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
     }
 }
 
@@ -167,6 +159,16 @@ void WindowView::layOut(int menuHeight) {
 void WindowView::controlChanged(ui::Control& control, ui::Property property) {
     if (auto it = binders_.find(&control); it != binders_.end() && !detached_) {
         it->second->sync(property);
+        showPressable(*it->second);
+    }
+}
+
+void WindowView::showPressable(const Binder& binder) const {
+    auto* label =
+        binder.control().labelButton ? qobject_cast<LabelWidget*>(binder.widget()) : nullptr;
+    if (label != nullptr) {
+        label->setPressable(!model_.app().obstacle(binder.control()));
+        label->setHeld(ui::showsPressed(binder.control()));
     }
 }
 
@@ -183,9 +185,12 @@ void WindowView::windowChanged(ui::Window& window, ui::WindowProperty property) 
                 hide();
                 break;
             }
-            // A window shown again comes to the front; a new one is mapped there anyway.
+            // A window shown again comes to the front where it was; a new one opens over its
+            // owner and is mapped in front anyway.
             if (std::exchange(shownBefore_, true)) {
                 raise();
+            } else {
+                placeOverOwner(this);
             }
             show();
             activateWindow();
@@ -193,6 +198,11 @@ void WindowView::windowChanged(ui::Window& window, ui::WindowProperty property) 
         case ui::WindowProperty::Enabled:
             // A disabled window ignores the player (see eventFilter) but keeps its look.
             break;
+    }
+    if (property != ui::WindowProperty::Caption) {
+        for (const auto& entry : binders_) {
+            showPressable(*entry.second);
+        }
     }
 }
 
@@ -300,6 +310,9 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::FocusOut && binder != nullptr) {
         binder->focusLost();
+    }
+    if (type == QEvent::Enter && binder != nullptr && !detached_) {
+        showPressable(*binder);
     }
     if (!input) {
         return QWidget::eventFilter(watched, event);

@@ -10,12 +10,10 @@
 
 #include "ui/control.h"
 #include "ui/qt/binder.h"
+#include "ui/qt/colors.h"
 #include "ui/window.h"
 
 namespace ui::qt {
-
-// The game's text: Arial (or the metric twin the system puts in its place), 10 points.
-QFont gameFont();
 
 class MenuBinder;
 
@@ -67,6 +65,9 @@ private:
     Binder* binderOf(const QString& controlName) const;
     // A window that is disabled because a dialog is open over it sends the player there.
     void showFrontDialog();
+    // A label button invites the mouse only while the player could press it, and never over
+    // its pressed look.
+    void showPressable(const Binder& binder) const;
     void syncTitle();
 
     ui::Application& app() const override;

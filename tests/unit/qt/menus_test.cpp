@@ -1,7 +1,11 @@
 // The main window's menus on screen: Alt mnemonics of their own on every level, the keys of
-// the commands shown beside them, the current speed checked, the pause in the title bar.
+// the commands shown beside them, the current speed checked, the pause in the title bar; every
+// menu, a text box's own too, in the game's look.
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
+#include <cmath>
 
 #include "qt_fixture.h"
 #include "ui/qt/menu_text.h"
@@ -105,6 +109,50 @@ TEST_F(Menus, TheSoundSwitchIsChecked) {
     action("mnuSound")->trigger();
     EXPECT_FALSE(action("mnuSound")->isChecked());
     EXPECT_FALSE(services.soundOn());
+}
+
+}  // namespace
+
+namespace {
+
+// WCAG's contrast ratio of two colours, 1 to 21: text wants 4.5 at least.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A menu in the game's font and colours, its items readable as they are, chosen or greyed.
+void expectTheGamesLook(QMenu* menu, const std::string& which) {
+    menu->ensurePolished();  // as before it first shows
+    EXPECT_EQ(menu->font(), ui::qt::gameFont()) << which;
+    const QPalette& p = menu->palette();
+    EXPECT_EQ(p.color(QPalette::Base), QColor(Qt::black)) << which;
+    EXPECT_EQ(p.color(QPalette::Text), QColor(0, 192, 0)) << which;
+    EXPECT_GE(contrast(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)), 4.5)
+        << which;
+    EXPECT_GE(contrast(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Base)), 4.5)
+        << which;
+}
+
+TEST_F(Menus, EveryMenuIsInTheGamesLookTheTextBoxesOwnToo) {
+    for (QMenu* menu : view("Form1")->findChildren<QMenu*>()) {
+        expectTheGamesLook(menu, ui::qt::withoutMnemonic(menu->title()).toStdString());
+    }
+    QLineEdit box;
+    const std::unique_ptr<QMenu> own(box.createStandardContextMenu());
+    expectTheGamesLook(own.get(), "a text box's own menu");
+    // Drawn so, edge included: not Fusion's light face.
+    own->popup({0, 0});
+    const QImage picture = own->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(picture.width() / 2, picture.height() - 4), QColor(Qt::black));
+    EXPECT_GT(picture.pixelColor(0, picture.height() / 2).green(), 64) << "no edge";
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
@@ -250,12 +253,37 @@ public:
         if (auto problem = viewOf(window, v)) {
             return problem;
         }
-        if (!v->grab().save(file)) {
-            return Problem{QStringLiteral("a picture saved as ") + quoted(file),
-                           QStringLiteral("it could not be written")};
-        }
-        return std::nullopt;
+        return saved(v->grab(), file);
     }
+
+    Outcome shotMenu(ui::Control& item, const QString& file) override {
+        ui::qt::WindowView* v = nullptr;
+        if (auto problem = viewOf(item.window(), v)) {
+            return problem;
+        }
+        QAction* action = v->action(item.name());
+        auto* bar = v->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+        if (action == nullptr || action->menu() == nullptr || bar == nullptr ||
+            !bar->actions().contains(action)) {
+            return Problem{nameOf(item) + QStringLiteral(" a menu of the menu bar"),
+                           QStringLiteral("no such menu on screen")};
+        }
+        // Opened as the player opens it, from the bar; the picture is the window with the menu
+        // over it where the menu stands.
+        bar->setActiveAction(action);
+        QMenu* menu = action->menu();
+        menu->setActiveAction(menu->actions().value(0));  // the highlight shows too
+        settle();
+        QPixmap picture = v->grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(menu->mapToGlobal(QPoint()) - v->mapToGlobal(QPoint()), menu->grab());
+        painter.end();
+        menu->hide();
+        settle();
+        return saved(picture, file);
+    }
+
+    void shotNextMessage(const QString& file) override { messageShots_.append(file); }
 
     bool takesPictures() const override { return true; }
 
@@ -287,6 +315,14 @@ public:
     }
 
 private:
+    static Outcome saved(const QPixmap& picture, const QString& file) {
+        if (!picture.save(file)) {
+            return Problem{QStringLiteral("a picture saved as ") + quoted(file),
+                           QStringLiteral("it could not be written")};
+        }
+        return std::nullopt;
+    }
+
     Outcome viewOf(const ui::Window& window, ui::qt::WindowView*& view) const {
         view = front_.view(window.name());
         if (view == nullptr) {
@@ -320,6 +356,7 @@ private:
     game::Game& game_;
     ui::qt::QtFrontEnd front_;
     std::vector<Problem> faults_;
+    QStringList messageShots_;  // where the next message boxes' pictures go, in turn
 };
 
 std::vector<Problem> QtPlayer::messageShown(const ui::ServiceEvent& event) {
@@ -354,7 +391,14 @@ std::vector<Problem> QtPlayer::messageShown(const ui::ServiceEvent& event) {
         return problems;
     }
     // The player reads the box and presses the button as soon as it is up.
-    QTimer::singleShot(0, box.get(), [button] {
+    QMessageBox* shown = box.get();
+    const QString shot = messageShots_.isEmpty() ? QString() : messageShots_.takeFirst();
+    QTimer::singleShot(0, shown, [shown, shot, button, &problems] {
+        if (!shot.isEmpty()) {
+            if (auto problem = saved(shown->grab(), shot)) {
+                problems.push_back(*problem);
+            }
+        }
         if (button) {
             button->click();
         }
