@@ -14,6 +14,9 @@ packages=(
     # A virtual screen for looking at the real windows on a machine without a display, and
     # what the test that plays the game through X needs: a window manager, xdotool, xprop.
     xvfb xauth openbox xdotool x11-utils
+    # The test that plays through the accessibility bus, as a screen reader does: a session
+    # bus, the AT-SPI bus and Debian's python3 with its bindings.
+    dbus at-spi2-core python3-pyatspi
     # The validators of the installed menu entry and software-centre metadata.
     desktop-file-utils appstream
     "$@"
