@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "game/game.h"
+#include "tools/scenario/qt/screen_reader_check.h"
 #include "tools/scenario/quoting.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/qt_front_end.h"
@@ -312,6 +313,12 @@ public:
         // Closed windows leave their views to a deferred delete.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
+        // Every step through the real windows also checks what a screen reader hears of them.
+        if (!game_.ended()) {
+            for (Problem& p : heard_.windows(game_, front_)) {
+                faults_.push_back(std::move(p));
+            }
+        }
     }
 
 private:
@@ -356,6 +363,7 @@ private:
     game::Game& game_;
     ui::qt::QtFrontEnd front_;
     std::vector<Problem> faults_;
+    ScreenReaderCheck heard_;
     QStringList messageShots_;  // where the next message boxes' pictures go, in turn
 };
 
@@ -368,6 +376,9 @@ std::vector<Problem> QtPlayer::messageShown(const ui::ServiceEvent& event) {
     if (box->text() != text) {
         problems.push_back(
             {QStringLiteral("a message box showing ") + quoted(text), quoted(box->text())});
+    }
+    for (Problem& p : heard_.messageBox(*box)) {
+        problems.push_back(std::move(p));
     }
     if (box->windowTitle() != event.title) {
         problems.push_back({QStringLiteral("a message box titled ") + quoted(event.title),
