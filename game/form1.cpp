@@ -57,6 +57,8 @@ void Form1::layOutPictures() {
     ui::Control& second = add("Image2", ui::ControlKind::Image, area);
     second.setPicture(QStringLiteral("Images/City2.png"));
     second.setVisible(false);
+    // The city is only the look: the values below tell the game.
+    first.decorative = second.decorative = true;
 }
 
 void Form1::layOutFrames() {
@@ -66,13 +68,15 @@ void Form1::layOutFrames() {
         const int valueLeft = RowLeft + captionWidth;
         int y = FrameTop;
         for (const Row& row : rows) {
+            ui::Control* caption = nullptr;
             if (row.caption != nullptr) {
-                addLabel(row.captionName, row.caption, {RowLeft, y, captionWidth, RowHeight - 2},
-                         &frame);
+                caption = &addLabel(row.captionName, row.caption,
+                                    {RowLeft, y, captionWidth, RowHeight - 2}, &frame);
             }
-            const int left = row.caption != nullptr ? valueLeft : RowLeft;
+            const int left = caption != nullptr ? valueLeft : RowLeft;
             addLabel(row.valueName, row.value,
-                     {left, y, frame.geometry().width - left - RowRight, RowHeight - 2}, &frame);
+                     {left, y, frame.geometry().width - left - RowRight, RowHeight - 2}, &frame)
+                .labelledBy = caption;
             y += RowHeight;
         }
     };
@@ -86,6 +90,7 @@ void Form1::layOutFrames() {
              {"Label5", "Сытость:", "LblEda", "50"},
              {"Label6", "Настроение:", "LblRazvl", "50"},
              {nullptr, nullptr, "LblClock", "00:00"}});
+    control("LblClock").spokenName = QStringLiteral("Время");
 
     ui::Control& education = addFrame("Frame5", "Обучение", {276, 288, 293, 180});
     addRows(education, 150,

@@ -11,8 +11,11 @@ FrmLogin::FrmLogin(Game& game)
     standsAlone = true;
     escapeCloses = false;
     defaultButton = QStringLiteral("Command1");
-    addLabel("Label1", "Введите ваше имя", {10, 10, 240, 20}).align = ui::Align::Center;
-    add("Text1", ui::ControlKind::TextBox, {30, 38, 200, 24}).setText(QStringLiteral("Игрок"));
+    ui::Control& prompt = addLabel("Label1", "Введите ваше имя", {10, 10, 240, 20});
+    prompt.align = ui::Align::Center;
+    ui::Control& name = add("Text1", ui::ControlKind::TextBox, {30, 38, 200, 24});
+    name.setText(QStringLiteral("Игрок"));
+    name.labelledBy = &prompt;
     addButton("Command1", "Принять", {80, 74, 100, 26}).onClick = [this] { accept(); };
 }
 

@@ -83,8 +83,9 @@ FrmGUI::FrmGUI(game::Game& game)
 FrmGUI::~FrmGUI() = default;
 
 void FrmGUI::layOutDesktop() {
-    add("Image3", ui::ControlKind::Image, {0, 0, Width, TaskBarTop})
-        .setPicture(QString::fromLatin1(pictures::Wallpaper));
+    ui::Control& wallpaper = add("Image3", ui::ControlKind::Image, {0, 0, Width, TaskBarTop});
+    wallpaper.setPicture(QString::fromLatin1(pictures::Wallpaper));
+    wallpaper.decorative = true;
 
     ui::Control& name = addLabel("Label1", "Vexa 2", {540, 478, 240, 72});
     name.fontSize = 40;
@@ -93,11 +94,12 @@ void FrmGUI::layOutDesktop() {
     name.transparent = true;
     name.setForeColor(ui::colors::White);
 
-    // The two shortcuts: an icon in a grey frame above its button.
+    // The two shortcuts: an icon in a grey frame above its button, which names it.
     auto shortcut = [this](const char* frame, const char* icon, const char* picture, int top) {
         add(frame, ui::ControlKind::Shape, {26, top, 60, 60}).setForeColor(ui::colors::Grey);
-        add(icon, ui::ControlKind::Image, {32, top + 6, 48, 48})
-            .setPicture(QString::fromLatin1(picture));
+        ui::Control& image = add(icon, ui::ControlKind::Image, {32, top + 6, 48, 48});
+        image.setPicture(QString::fromLatin1(picture));
+        image.decorative = true;
     };
     shortcut("Shape2", "Image1", pictures::RunIcon, 20);
     ui::Control& run = addLabel("Command4", "Запуск", {10, 86, 92, 18});
@@ -129,6 +131,7 @@ void FrmGUI::layOutTaskBar() {
     clock.align = ui::Align::Center;
     clock.setBackColor(ui::colors::LightGrey);
     clock.setForeColor(ui::colors::Black);
+    clock.spokenName = QStringLiteral("Время");
 }
 
 void FrmGUI::layOutProgramWindow() {
@@ -147,7 +150,7 @@ void FrmGUI::layOutRunWindow() {
         "Label8", "Введите название программы, и Vexa её откроет:", {10, 28, 400, 18}, frame);
     prompt.setBackColor(look::WindowFace);
     prompt.setForeColor(look::Hint);
-    add("Combo1", ui::ControlKind::ComboBox, {10, 54, 290, 24}, frame);
+    add("Combo1", ui::ControlKind::ComboBox, {10, 54, 290, 24}, frame).labelledBy = &prompt;
     addButton("Command7", "Запустить", {310, 54, 100, 24}, frame);
 }
 
@@ -160,7 +163,8 @@ void FrmGUI::layOutScriptWindow() {
         addLabel("Label10", "Программы *.RPF из папки PF:", {8, 26, 224, 18}, frame);
     hint.setBackColor(look::WindowFace);
     hint.setForeColor(look::Hint);
-    add("File1", ui::ControlKind::FileList, {8, 46, 224, ui::listHeight(12)}, frame);
+    add("File1", ui::ControlKind::FileList, {8, 46, 224, ui::listHeight(12)}, frame).labelledBy =
+        &hint;
     addButton("Command8", "Запустить", {132, 240, 100, 22}, frame);
 }
 
@@ -174,6 +178,9 @@ void FrmGUI::layOutMenus() {
     };
     menu("List1", 3, 160, 3);
     menu("List2", 164, 200, 2);
+    // The start menu is named by its button, the programs' menu by the row that opens it.
+    control("List1").labelledBy = &control("Command1");
+    control("List2").spokenName = QStringLiteral("Программы");
 }
 
 void FrmGUI::connectHandlers() {

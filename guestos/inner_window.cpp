@@ -23,6 +23,8 @@ InnerWindow::InnerWindow(ui::Window& desktop, const InnerWindowNames& names, con
       entry_(desktop.addLabel(names.entry, entryCaption, entryGeometry)) {
     frame_.setVisible(false);
     frame_.setBackColor(look::WindowFace);
+    // Named by its title, as its task-bar entry is: the program's name in the program window.
+    frame_.labelledBy = &title_;
     bar_.setBackColor(look::TitleBar);
     bar_.setForeColor(look::TitleBar);
     title_.setBackColor(look::TitleBar);

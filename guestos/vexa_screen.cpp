@@ -13,6 +13,7 @@ void layOutVexaScreen(ui::Window& screen, const char* nameLabel, const char* tex
     ui::Control& logo =
         screen.add("Image1", ui::ControlKind::Image, {(ScreenWidth - Logo) / 2, 70, Logo, Logo});
     logo.setPicture(QString::fromLatin1(pictures::Logo));
+    logo.decorative = true;  // the name below it says it
     ui::Control& name = screen.addLabel(nameLabel, "Vexa 2", {0, 190, ScreenWidth, 64});
     name.fontSize = 36;
     name.bold = true;

@@ -81,16 +81,22 @@ Form4::Form4(game::Game& game)
         names.append(QString::fromUtf8(job.name));
         salaries.append(QString::number(job.salary));
     }
-    addLabel("Label1", "Работа", {Margin + 2, Margin, NamesWidth - 2, HeadingHeight});
-    addLabel("Label2", "Оклад, руб.", {SalariesLeft, Margin, SalariesWidth, HeadingHeight}).align =
-        ui::Align::Center;
+    ui::Control& jobsHeading =
+        addLabel("Label1", "Работа", {Margin + 2, Margin, NamesWidth - 2, HeadingHeight});
+    ui::Control& salariesHeading =
+        addLabel("Label2", "Оклад, руб.", {SalariesLeft, Margin, SalariesWidth, HeadingHeight});
+    salariesHeading.align = ui::Align::Center;
     ui::Control& jobs =
         addList("List1", names, {Margin, ListTop, NamesWidth, ui::listHeight(JobCount)});
     jobs.setBackColor(ui::colors::DarkGrey);
     // The chosen job's salary and requirements show before the player applies.
     jobs.onClick = [this] { describeChosenJob(); };
-    ui::makeDisplayOnly(addList("List2", salaries,
-                                {SalariesLeft, ListTop, SalariesWidth, ui::listHeight(JobCount)}));
+    ui::Control& salaryList = addList(
+        "List2", salaries, {SalariesLeft, ListTop, SalariesWidth, ui::listHeight(JobCount)});
+    ui::makeDisplayOnly(salaryList);
+    jobs.labelledBy = &jobsHeading;
+    salaryList.labelledBy = &salariesHeading;
+    jobs.valuesBeside = {&salaryList};
     addLabel("Label3", QString::fromUtf8(Hint),
              {Margin + 2, DetailsTop, Width - 2 * Margin - 2, DetailsHeight})
         .multiLine = true;

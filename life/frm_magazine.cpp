@@ -64,13 +64,20 @@ FrmMagazine::FrmMagazine(game::Game& game)
         ui::Control& rows = addList(list, {}, {x, ListTop, ColumnWidth, ui::listHeight(PriceRows)});
         rows.setBackColor(ui::colors::DarkGrey);
         ui::makeDisplayOnly(rows);
+        rows.labelledBy = &title;
+        return &rows;
     };
-    column("List1", "Label3", "Цена, руб.", PriceLeft);
-    column("List2", "Label4", "Сытость", GainLeft);
+    ui::Control* prices = column("List1", "Label3", "Цена, руб.", PriceLeft);
+    ui::Control* gains = column("List2", "Label4", "Сытость", GainLeft);
+    for (std::size_t i = 0; i < game::Meals.size(); ++i) {
+        ui::Control& button = control(QStringLiteral("Command%1").arg(i + 1));
+        button.valuesBeside = {prices, gains};
+        button.rowBeside = MealRows[i];
+    }
 
     const int labelsTop = ListTop + ui::listHeight(PriceRows) + 14;
-    addLabel("Label1", "Сытость:", {Left, labelsTop, 80, 20});
-    addLabel("Label2", "", {Left + 84, labelsTop, 80, 20});
+    ui::Control& satiety = addLabel("Label1", "Сытость:", {Left, labelsTop, 80, 20});
+    addLabel("Label2", "", {Left + 84, labelsTop, 80, 20}).labelledBy = &satiety;
 }
 
 void FrmMagazine::load() {

@@ -65,13 +65,20 @@ FrmRazvl::FrmRazvl(game::Game& game)
         ui::Control& rows = addList(list, {}, {x, ListTop, width, ui::listHeight(PriceRows)});
         rows.setBackColor(ui::colors::DarkGrey);
         ui::makeDisplayOnly(rows);
+        rows.labelledBy = &title;
+        return &rows;
     };
-    column("List1", "Label3", "Цена, руб.", PriceLeft, PriceWidth);
-    column("List2", "Label4", "Настроение", GainLeft, GainWidth);
+    ui::Control* prices = column("List1", "Label3", "Цена, руб.", PriceLeft, PriceWidth);
+    ui::Control* gains = column("List2", "Label4", "Настроение", GainLeft, GainWidth);
+    for (std::size_t i = 0; i < game::Outings.size(); ++i) {
+        ui::Control& button = control(QStringLiteral("Command%1").arg(i + 1));
+        button.valuesBeside = {prices, gains};
+        button.rowBeside = OutingRows[i];
+    }
 
     const int below = ListTop + ui::listHeight(PriceRows) + 8;
-    addLabel("Label1", "Настроение:", {10, below, 90, 20});
-    addLabel("Label2", "", {104, below, 80, 20});
+    ui::Control& mood = addLabel("Label1", "Настроение:", {10, below, 90, 20});
+    addLabel("Label2", "", {104, below, 80, 20}).labelledBy = &mood;
     addButton("Command3", "Пойти домой", {10, below + 28, Width - 20, 24}).onClick = [this] {
         goHome();
     };

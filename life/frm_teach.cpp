@@ -33,6 +33,9 @@ constexpr int TextWidth = 76;
 
 // A course's price every fourth line, level with its button.
 const char* const PriceText = "100\n\n\n\n100\n\n\n\n100\n";
+constexpr int lineOf(std::size_t course) {
+    return 4 * static_cast<int>(course);
+}
 constexpr int TextLines = 10;
 // Without a few pixels to spare the last line's leading calls up a scroll bar.
 constexpr int TextSlack = 6;
@@ -44,14 +47,14 @@ FrmTeach::FrmTeach(game::Game& game)
       game_(game) {
     const char* const captions[] = {"Вечерняя школа", "Курсы Английского", "Высшее Образование"};
     for (std::size_t i = 0; i < Courses.size(); ++i) {
-        const int line = 4 * static_cast<int>(i);
-        const int y = ui::levelWithLine(TextTop, line, ButtonHeight);
+        const int y = ui::levelWithLine(TextTop, lineOf(i), ButtonHeight);
         const Course& course = Courses[i];
         addButton(course.button, captions[i], {10, y, 170, ButtonHeight}).onClick =
             [this, &course] { study(course); };
     }
-    addLabel("Label1", "Цена, руб.", {TextLeft, HeadingTop, TextWidth, HeadingHeight}).align =
-        ui::Align::Center;
+    ui::Control& heading =
+        addLabel("Label1", "Цена, руб.", {TextLeft, HeadingTop, TextWidth, HeadingHeight});
+    heading.align = ui::Align::Center;
     ui::Control& prices = add("Text1", ui::ControlKind::TextBox,
                               {TextLeft, TextTop, TextWidth,
                                2 * ui::TextBoxInset + ui::LineHeight * TextLines + TextSlack});
@@ -59,6 +62,12 @@ FrmTeach::FrmTeach(game::Game& game)
     prices.readOnly = true;
     prices.setBackColor(ui::colors::DarkGrey);
     prices.setText(QString::fromUtf8(PriceText));
+    prices.labelledBy = &heading;
+    for (std::size_t i = 0; i < Courses.size(); ++i) {
+        ui::Control& button = control(Courses[i].button);
+        button.valuesBeside = {&prices};
+        button.rowBeside = lineOf(i);
+    }
 }
 
 void FrmTeach::load() {

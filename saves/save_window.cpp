@@ -12,8 +12,10 @@ SaveWindow::SaveWindow(game::Game& game, QStringView name)
     : ui::Window(game, name.toString(), QStringLiteral("Сохранение"), 260, 112), game_(game) {
     // Enter in the name box saves, as the button does.
     defaultButton = QStringLiteral("Command1");
-    addLabel("Label1", "         Введите имя файла", {10, 10, 240, 20});
-    add("Text1", ui::ControlKind::TextBox, {30, 38, 200, 24}).setText(QStringLiteral("Sav"));
+    ui::Control& prompt = addLabel("Label1", "         Введите имя файла", {10, 10, 240, 20});
+    ui::Control& box = add("Text1", ui::ControlKind::TextBox, {30, 38, 200, 24});
+    box.setText(QStringLiteral("Sav"));
+    box.labelledBy = &prompt;
     addButton("Command1", "Сохранить", {80, 74, 100, 26}).onClick = [this] { save(); };
 }
 

@@ -35,12 +35,15 @@ StoreWindow::StoreWindow(game::Game& game, const Look& look, const QStringList& 
     const int rowsHeight = listHeight(names.size());
     const int priceLeft = Margin + look.nameWidth + Gap;
     const int listsTop = Margin + HeadingHeight;
-    addLabel("Label1", "Цена, руб.", {priceLeft, Margin, look.priceWidth, HeadingHeight}).align =
-        ui::Align::Center;
-    addList("List1", names, {Margin, listsTop, look.nameWidth, rowsHeight});
+    ui::Control& heading =
+        addLabel("Label1", "Цена, руб.", {priceLeft, Margin, look.priceWidth, HeadingHeight});
+    heading.align = ui::Align::Center;
+    ui::Control& nameList = addList("List1", names, {Margin, listsTop, look.nameWidth, rowsHeight});
     ui::Control& priceList =
         addList("List2", prices, {priceLeft, listsTop, look.priceWidth, rowsHeight});
     ui::makeDisplayOnly(priceList);
+    priceList.labelledBy = &heading;
+    nameList.valuesBeside = {&priceList};
     listsBottom_ = listsTop + rowsHeight;
     if (look.noteLines > 0) {
         addLabel("Label2", "",

@@ -350,6 +350,14 @@ void Application::pressButton(Control& button) {
     }
 }
 
+bool Application::press(Control& button) {
+    if (!canReach(button) || !button.labelButton) {
+        return false;
+    }
+    dispatch([this, &button] { pressButton(button); }, &button.window());
+    return true;
+}
+
 bool Application::select(Control& control, int row) {
     if (!canReach(control) || !isList(control) || row < 0 || row >= control.items().size()) {
         return false;

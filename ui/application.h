@@ -98,6 +98,9 @@ public:
     bool keyPress(Control& control, int code);
     bool select(Control& control, int row);            // a click on a row of a list
     bool edit(Control& control, const QString& text);  // typing into a text or combo box
+    // A label button pressed as a whole, mouse down, up and click in one event, as Space and
+    // Enter press it (a screen reader's "Press").
+    bool press(Control& button);
     bool clickWindow(Window& window);
     bool mouseDownWindow(Window& window, MouseButton button);
     bool keyPressWindow(Window& window, int code);

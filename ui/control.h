@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 #include "ui/color.h"
 
@@ -164,6 +165,20 @@ public:
     QString shortcut;
     // A label drawn without its background, so that a picture under it shows through.
     bool transparent = false;
+
+    // What a screen reader makes of the control (ui/spoken.h), set with the layout.
+    // labelledBy: the label that introduces it. Its caption names a box, a list or a picture,
+    //   and comes before the value a label shows: "Деньги: 200".
+    // spokenName: the same words where no label on screen says them (the clock's "Время").
+    // valuesBeside: display-only columns that show a value of this control beside it, each
+    //   named by its own label: for a list the same row of each (a store's prices), for a
+    //   button the row level with it, rowBeside.
+    // decorative: a picture that is only the look of a window, passed over.
+    Control* labelledBy = nullptr;
+    QString spokenName;
+    std::vector<Control*> valuesBeside;
+    int rowBeside = -1;
+    bool decorative = false;
 
     // Events; empty handlers ignore the event.
     std::function<void()> onClick;

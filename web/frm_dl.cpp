@@ -28,8 +28,9 @@ QString fileName(const game::GameGlobals& v) {
 
 FrmDL::FrmDL(game::Game& game)
     : ui::Window(game, Name.toString(), QStringLiteral("Загрузка"), Width, Height), game_(game) {
-    add("Image1", ui::ControlKind::Image, {Margin, Margin, IconSize, IconSize})
-        .setPicture(QStringLiteral("Images/web/Download.png"));
+    ui::Control& icon = add("Image1", ui::ControlKind::Image, {Margin, Margin, IconSize, IconSize});
+    icon.setPicture(QStringLiteral("Images/web/Download.png"));
+    icon.decorative = true;
     ui::Control& title = addLabel("Label1", "Загрузка 0 ", {TextLeft, Margin, TextWidth, 22});
     title.bold = true;
     addLabel("Label2", "0 MB из 0 MB", {TextLeft, Margin + 26, TextWidth, 20});

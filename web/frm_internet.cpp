@@ -60,6 +60,7 @@ FrmInternet::FrmInternet(game::Game& game)
                                {Margin, BarTop, Width - 2 * Margin - GoWidth - 6, BarHeight});
     address.setText(homeSiteAddress());
     address.setBackColor(FieldBack);
+    address.spokenName = QStringLiteral("Адрес");
     address.onKeyPress = [this](int code) {
         if (code == 13) {
             goRequest();
@@ -89,8 +90,9 @@ void FrmInternet::layOutHomePage(ui::Control& area) {
     home.setBackColor(SiteBack);
     home.setVisible(false);
 
-    add("Image1", ui::ControlKind::Image, {0, 0, PageWidth, 120}, &home)
-        .setPicture(QStringLiteral("Images/web/TarnvikSite.png"));
+    ui::Control& banner = add("Image1", ui::ControlKind::Image, {0, 0, PageWidth, 120}, &home);
+    banner.setPicture(QStringLiteral("Images/web/TarnvikSite.png"));
+    banner.decorative = true;
     ui::Control& title =
         addLabel("Label1", "         Сайт про Tarnvik 1.0", {8, 128, 360, 26}, &home);
     title.fontSize = 14;
@@ -104,9 +106,12 @@ void FrmInternet::layOutHomePage(ui::Control& area) {
     text.readOnly = true;
     paint(text, SiteText, PaperBack);
     text.setText(homePageText());
+    text.labelledBy = &title;
 
-    add("Image2", ui::ControlKind::Image, {392, 132, 160, 120}, &home)
-        .setPicture(QStringLiteral("Images/web/VexaBox.png"));
+    // The offer below says what the box shows.
+    ui::Control& box = add("Image2", ui::ControlKind::Image, {392, 132, 160, 120}, &home);
+    box.setPicture(QStringLiteral("Images/web/VexaBox.png"));
+    box.decorative = true;
     ui::Control& offer =
         addLabel("Label3", "Vexa 2 — своя ОС!\nРазмер: 2000 MB\nТрафик: 1 рубль за MB",
                  {376, 256, 192, 52}, &home);
@@ -124,8 +129,10 @@ void FrmInternet::layOutErrorPage(ui::Control& home) {
     ui::Control& error =
         add("Picture3", ui::ControlKind::PictureBox, {0, 0, PageWidth, PageHeight}, &home);
     error.setVisible(false);
-    add("Picture4", ui::ControlKind::PictureBox, {(PageWidth - 96) / 2, 96, 96, 96}, &error)
-        .setPicture(QStringLiteral("Images/web/NoPage.png"));
+    ui::Control& sign =
+        add("Picture4", ui::ControlKind::PictureBox, {(PageWidth - 96) / 2, 96, 96, 96}, &error);
+    sign.setPicture(QStringLiteral("Images/web/NoPage.png"));
+    sign.decorative = true;
     ui::Control& sorry =
         addLabel("Label2", "Такой страницы несуществует!", {0, 204, PageWidth, 28}, &error);
     sorry.fontSize = 14;
@@ -155,6 +162,7 @@ void FrmInternet::layOutJokesPage(ui::Control& error) {
     text.readOnly = true;
     paint(text, JokesText, JokesPaper);
     text.setText(jokesPageText());
+    text.labelledBy = &title;
 }
 
 void FrmInternet::load() {

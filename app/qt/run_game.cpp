@@ -10,6 +10,7 @@
 #include "ui/qt/game_icon.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/qt_services.h"
+#include "ui/qt/qt_translation.h"
 #include "ui/qt/real_time_clock.h"
 #include "ui/qt/window_view.h"
 
@@ -25,6 +26,8 @@ int runGame(int argc, char** argv, const std::function<void(QWidget*)>& firstSho
     // The name of the menu entry, by which the desktop ties the windows to it and its icon.
     QApplication::setDesktopFileName(QStringLiteral(TARNVIK_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The game speaks Russian, and so do the menus and dialogs Qt makes for it.
+    ui::qt::translateQt(QStringLiteral("ru"));
     // The game ends by its own rules, not when a window happens to be the last one on screen.
     QApplication::setQuitOnLastWindowClosed(false);
 

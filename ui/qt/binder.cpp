@@ -5,6 +5,7 @@
 
 #include "ui/application.h"
 #include "ui/qt/colors.h"
+#include "ui/spoken.h"
 
 namespace ui::qt {
 
@@ -39,6 +40,12 @@ void Binder::syncAll() {
                            ui::Property::Enabled, ui::Property::Visible}) {
         sync(p);
     }
+    showSpoken();
+}
+
+void Binder::showSpoken() {
+    widget_->setAccessibleName(ui::spokenName(control_));
+    widget_->setAccessibleDescription(ui::spokenDescription(control_));
 }
 
 void Binder::show(ui::Property property) {

@@ -61,6 +61,8 @@ public:
     void syncAll();
     // What the screen shows for the control's caption or text; nullopt for controls without text.
     virtual std::optional<QString> shownText() const { return std::nullopt; }
+    // Gives a screen reader what the model says of the control now (ui/spoken.h).
+    virtual void showSpoken();
 
     // The player's mouse and keys on one of the inputs; true when the widget must not see them.
     // Unless a binder says otherwise the widget handles the mouse itself, and a typed

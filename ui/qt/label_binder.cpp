@@ -20,19 +20,6 @@ QColor warningColor(ui::Warning warning) {
     return warning == ui::Warning::Critical ? QColor(255, 64, 64) : QColor(255, 176, 0);
 }
 
-// What a screen reader says of a label that warns, after its text.
-QString warningWord(ui::Warning warning) {
-    switch (warning) {
-        case ui::Warning::None:
-            break;
-        case ui::Warning::Low:
-            return QStringLiteral("Мало");
-        case ui::Warning::Critical:
-            return QStringLiteral("Очень мало");
-    }
-    return {};
-}
-
 }  // namespace
 
 LabelBinder::LabelBinder(BinderHost& host, ui::Control& c, QWidget* parent)
@@ -46,6 +33,7 @@ LabelBinder::LabelBinder(BinderHost& host, ui::Control& c, QWidget* parent)
     letGo_.setSingleShot(true);
     letGo_.setInterval(RepeatGapMs);
     connect(&letGo_, &QTimer::timeout, this, [this] { letGo(true); });
+    connect(label_, &LabelWidget::pressRequested, this, &LabelBinder::pressWhole);
 }
 
 void LabelBinder::show(ui::Property property) {
@@ -78,7 +66,6 @@ void LabelBinder::showWarning() {
         }
         label_->setPalette(palette);
     }
-    label_->setAccessibleDescription(warningWord(warning));
 }
 
 bool LabelBinder::mouse(QObject* watched, QMouseEvent* event) {
@@ -139,6 +126,12 @@ void LabelBinder::letGo(bool click) {
     host().guarded([&] { app.mouseUp(button, ui::MouseButton::Left); });
     if (click && self && !host().detached()) {
         host().guarded([&] { app.click(button); });
+    }
+}
+
+void LabelBinder::pressWhole() {
+    if (!host().detached()) {
+        host().guarded([this] { host().app().press(control()); });
     }
 }
 

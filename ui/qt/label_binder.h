@@ -22,14 +22,16 @@ protected:
     void show(ui::Property property) override;
 
 private:
-    // A warning (ui::Warning) in its colour instead of the label's own, and in words for a
-    // screen reader; none leaves the label's own colour.
+    // A warning (ui::Warning) in its colour instead of the label's own (a screen reader hears it
+    // in words: showSpoken); none leaves the label's own colour.
     void showWarning();
     // Space and Enter on a focused label button: pressed on the key's press, clicked on its
     // release, as the mouse does, however long the key is held.
     bool pressByKey(QKeyEvent* key);
     // The button comes back up, clicked or not.
     void letGo(bool click);
+    // A screen reader's "Press": down, up and click at once, refused as the mouse would be.
+    void pressWhole();
 
     LabelWidget* label_;
     int heldBy_ = 0;         // the key holding the button down, none while it is up

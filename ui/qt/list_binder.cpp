@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "ui/application.h"
+#include "ui/spoken.h"
 
 namespace ui::qt {
 
@@ -60,6 +61,16 @@ std::optional<QString> ListBinder::shownText() const {
     return list_->currentItem() != nullptr && list_->currentRow() >= 0
                ? list_->currentItem()->text()
                : QString();
+}
+
+void ListBinder::showSpoken() {
+    Binder::showSpoken();
+    if (control().valuesBeside.empty()) {
+        return;
+    }
+    for (int row = 0; row < list_->count(); ++row) {
+        list_->item(row)->setData(Qt::AccessibleDescriptionRole, ui::valuesBeside(control(), row));
+    }
 }
 
 void ListBinder::show(ui::Property property) {

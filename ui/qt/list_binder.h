@@ -12,6 +12,8 @@ public:
     ListBinder(BinderHost& host, ui::Control& control, QWidget* parent);
 
     std::optional<QString> shownText() const override;
+    // The list's name, and each row described with the values beside it.
+    void showSpoken() override;
     bool mouse(QObject* watched, QMouseEvent* event) override;
 
 protected:

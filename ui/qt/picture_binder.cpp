@@ -35,8 +35,9 @@ QPixmap loadPicture(const QString& name, qreal pixelRatio) {
 }  // namespace
 
 PictureBinder::PictureBinder(BinderHost& host, ui::Control& c, QWidget* parent)
-    : Binder(host, c, new QLabel(parent)), picture_(static_cast<QLabel*>(widget())) {
+    : Binder(host, c, new PictureWidget(parent)), picture_(static_cast<PictureWidget*>(widget())) {
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture_->setDecorative(c.decorative);
 }
 
 bool PictureBinder::mouse(QObject* watched, QMouseEvent* event) {

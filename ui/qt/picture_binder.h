@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QLabel>
-
 #include "ui/qt/binder.h"
+#include "ui/qt/widgets.h"
 
 namespace ui::qt {
 
@@ -18,7 +17,7 @@ protected:
     void show(ui::Property property) override;
 
 private:
-    QLabel* picture_;
+    PictureWidget* picture_;
 };
 
 }  // namespace ui::qt

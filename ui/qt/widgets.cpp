@@ -1,5 +1,6 @@
 #include "ui/qt/widgets.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QPainter>
@@ -43,7 +44,18 @@ void LabelWidget::setPressable(bool pressable) {
     if (pressable_ != pressable) {
         pressable_ = pressable;
         showInvitation();
+        if (button_) {
+            // A button the player cannot press now is unavailable to a screen reader too.
+            QAccessible::State changed;
+            changed.disabled = true;
+            QAccessibleStateChangeEvent event(this, changed);
+            QAccessible::updateAccessibility(&event);
+        }
     }
+}
+
+void LabelWidget::pressLater() {
+    QMetaObject::invokeMethod(this, &LabelWidget::pressRequested, Qt::QueuedConnection);
 }
 
 void LabelWidget::setHeld(bool held) {

@@ -15,9 +15,11 @@ public:
     explicit LabelWidget(QWidget* parent);
 
     void setButton(bool button);
+    bool button() const { return button_; }
     // Whether the player can press the button now: it, its containers and its window enabled,
     // no message box waiting; the view knows.
     void setPressable(bool pressable);
+    bool pressable() const { return pressable_; }
     // The button shows the look the game gives it while it is held down: nothing is drawn over
     // that.
     void setHeld(bool held);
@@ -25,6 +27,12 @@ public:
     bool elided() const;
     // The mouse is over a button the player can press, and it shows so.
     bool hoverShown() const;
+    // A screen reader's "Press": asks for the press once the current event is over, so that a
+    // message box the press opens never holds up the reader's call.
+    void pressLater();
+
+signals:
+    void pressRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -39,6 +47,20 @@ private:
     bool pressable_ = true;
     bool held_ = false;
     bool hovered_ = false;
+};
+
+// A picture, or a container that may show one. To a screen reader a picture is an image and a
+// container a panel; a decorative one is passed over.
+class PictureWidget : public QLabel {
+    Q_OBJECT
+public:
+    explicit PictureWidget(QWidget* parent) : QLabel(parent) {}
+
+    void setDecorative(bool decorative) { decorative_ = decorative; }
+    bool decorative() const { return decorative_; }
+
+private:
+    bool decorative_ = false;
 };
 
 // A list box as the game shows it: the keyboard that brings the focus chooses no row (only a

@@ -9,12 +9,14 @@
 
 #include "ui/application.h"
 #include "ui/button_look.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/binders.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/menu_binder.h"
 #include "ui/qt/placement.h"
 #include "ui/qt/title_fit.h"
 #include "ui/qt/widgets.h"
+#include "ui/spoken.h"
 
 namespace ui::qt {
 
@@ -39,6 +41,7 @@ bool isMouse(QEvent::Type type) {
 
 WindowView::WindowView(ui::Window& model, QWidget* owner)
     : QWidget(owner, flagsFor(model, owner)), model_(model) {
+    installAccessibility();
     setAttribute(Qt::WA_DeleteOnClose, false);
     build();
     model_.setObserver(this);
@@ -157,9 +160,21 @@ void WindowView::layOut(int menuHeight) {
 }
 
 void WindowView::controlChanged(ui::Control& control, ui::Property property) {
-    if (auto it = binders_.find(&control); it != binders_.end() && !detached_) {
+    if (detached_) {
+        return;
+    }
+    if (auto it = binders_.find(&control); it != binders_.end()) {
         it->second->sync(property);
         showPressable(*it->second);
+    }
+    // What a screen reader hears follows the text, and the texts beside it ("Деньги: 200").
+    if (property == ui::Property::Caption || property == ui::Property::Warning ||
+        property == ui::Property::Items) {
+        for (const auto& [c, binder] : binders_) {
+            if (c == &control || ui::speaksOf(*c, control)) {
+                binder->showSpoken();
+            }
+        }
     }
 }
 
