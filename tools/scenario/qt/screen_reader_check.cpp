@@ -40,6 +40,8 @@ QString roleName(QAccessible::Role role) {
         case QAccessible::ProgressBar:
             return QStringLiteral("progress bar");
         case QAccessible::Grouping:
+            return QStringLiteral("group");
+        case QAccessible::Pane:
             return QStringLiteral("panel");
         default:
             return QStringLiteral("role 0x%1").arg(static_cast<int>(role), 0, 16);
@@ -67,8 +69,12 @@ bool silent(QAccessible::Role role) {
 }
 
 // Controls that carry nothing to hear or use: timers, menu items (the menu bar speaks for them),
-// the lines and boxes that only draw, and a label with nothing written on it.
+// the lines and boxes that only draw, a picture that is only the look of its window, and a
+// label with nothing written on it.
 bool worthHearing(const ui::Control& c) {
+    if (c.decorative) {
+        return false;
+    }
     switch (c.kind()) {
         case ui::ControlKind::Timer:
         case ui::ControlKind::MenuItem:
