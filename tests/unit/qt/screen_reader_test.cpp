@@ -3,6 +3,7 @@
 // beside them, boxes and lists named by their labels, prices beside names, and Qt's own texts
 // in Russian.
 #include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -125,6 +126,10 @@ TEST_F(ScreenReader, AProgramWindowOfTheDesktopIsNamedByItsProgram) {
     control("FrmGUI", "Label3").setCaption("NOD32");
     EXPECT_EQ(name("FrmGUI", "Picture1"), "NOD32");
     EXPECT_EQ(name("FrmGUI", "Label9"), "Время: 00:00");
+    // Qt names a combo box by its text: the name goes to the line edit that has the keyboard.
+    auto* combo = qobject_cast<QComboBox*>(widget("FrmGUI", "Combo1"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(combo->lineEdit())->text(QAccessible::Name),
+              control("FrmGUI", "Label8").caption());
 }
 
 // The actions of a text box's context menu, without their marks and keys.
