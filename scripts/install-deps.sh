@@ -8,6 +8,7 @@ packages=(
     # Qt: widgets and the core for the game, multimedia for the beep, platform plugins to show
     # windows. Qt6Gui's CMake files look for OpenGL (GL/gl.h, libGL.so, libGLX.so).
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libglx-dev
+    qt6-translations-l10n  # Qt's own texts (a text box's context menu) in Russian
     libgtest-dev libbenchmark-dev
     # The windows are drawn in Arial; Liberation Sans stands in for it.
     fonts-liberation

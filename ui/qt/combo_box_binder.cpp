@@ -4,6 +4,7 @@
 
 #include "ui/application.h"
 #include "ui/qt/colors.h"
+#include "ui/spoken.h"
 
 namespace ui::qt {
 
@@ -35,6 +36,11 @@ bool ComboBoxBinder::key(QObject* watched, QKeyEvent* event) {
     // The box passes on the keys its line edit left (Enter); the line edit has forwarded them
     // already.
     return watched != combo_ && Binder::key(watched, event);
+}
+
+void ComboBoxBinder::showSpoken() {
+    Binder::showSpoken();
+    combo_->lineEdit()->setAccessibleName(ui::spokenName(control()));
 }
 
 void ComboBoxBinder::show(ui::Property property) {

@@ -14,6 +14,9 @@ public:
     QList<QObject*> inputs() const override;
     std::optional<QString> shownText() const override { return combo_->currentText(); }
     bool key(QObject* watched, QKeyEvent* event) override;
+    // On Linux Qt names a combo box by its text; the line edit inside, which has the keyboard,
+    // takes the name.
+    void showSpoken() override;
 
 protected:
     void show(ui::Property property) override;
