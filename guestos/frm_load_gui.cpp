@@ -18,6 +18,7 @@ FrmLoadGUI::FrmLoadGUI(game::Game& game)
     bar.setBackColor({32, 32, 32});  // the empty track shows on the black screen
     bar.setRange(0, 100);
     bar.setValue(0);
+    bar.labelledBy = &control("Label2");  // "Загрузка"
     addTimer("Timer1", 1000, true).onTick = [this] { bootStep(); };
 }
 

@@ -22,7 +22,8 @@ Frmload::Frmload(game::Game& game)
                  Margin + ui::listHeight(ListRows) + 4 + 26 + Margin),
       game_(game) {
     add("File1", ui::ControlKind::FileList,
-        {Margin, Margin, Width - 2 * Margin, ui::listHeight(ListRows)});
+        {Margin, Margin, Width - 2 * Margin, ui::listHeight(ListRows)})
+        .spokenName = QStringLiteral("Сохранённые игры");
     addButton("Command1", "Загрузить",
               {Margin, Margin + ui::listHeight(ListRows) + 4, Width - 2 * Margin, 26})
         .onClick = [this] { loadChosen(); };

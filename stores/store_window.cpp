@@ -39,6 +39,8 @@ StoreWindow::StoreWindow(game::Game& game, const Look& look, const QStringList& 
         addLabel("Label1", "Цена, руб.", {priceLeft, Margin, look.priceWidth, HeadingHeight});
     heading.align = ui::Align::Center;
     ui::Control& nameList = addList("List1", names, {Margin, listsTop, look.nameWidth, rowsHeight});
+    // Nothing on screen heads the names: the store's own caption says what they are.
+    nameList.spokenName = caption();
     ui::Control& priceList =
         addList("List2", prices, {priceLeft, listsTop, look.priceWidth, rowsHeight});
     ui::makeDisplayOnly(priceList);

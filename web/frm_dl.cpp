@@ -34,8 +34,10 @@ FrmDL::FrmDL(game::Game& game)
     ui::Control& title = addLabel("Label1", "Загрузка 0 ", {TextLeft, Margin, TextWidth, 22});
     title.bold = true;
     addLabel("Label2", "0 MB из 0 MB", {TextLeft, Margin + 26, TextWidth, 20});
-    add("ProgressBar1", ui::ControlKind::ProgressBar, {Margin, 72, Width - 2 * Margin, 18})
-        .setBackColor(BarBack);
+    ui::Control& bar =
+        add("ProgressBar1", ui::ControlKind::ProgressBar, {Margin, 72, Width - 2 * Margin, 18});
+    bar.setBackColor(BarBack);
+    bar.labelledBy = &title;  // "Загрузка Vexa.rar"
     addButton("Command1", "Сохранить", {Margin, 106, ButtonWidth, 26}).onClick = [this] {
         start();
     };

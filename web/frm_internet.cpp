@@ -72,12 +72,14 @@ FrmInternet::FrmInternet(game::Game& game)
     ui::Control& area =
         add("Picture1", ui::ControlKind::PictureBox, {Margin, PageTop, PageWidth, PageHeight});
     area.setBackColor(SiteBack);
+    area.spokenName = QStringLiteral("Страница");
     layOutHomePage(area);
 
     ui::Control& bar = add("ProgressBar1", ui::ControlKind::ProgressBar,
                            {Margin, ProgressTop, PageWidth, ProgressHeight});
     bar.setRange(0, PageLoaded);
     bar.setBackColor(FieldBack);
+    bar.spokenName = QStringLiteral("Загрузка страницы");
     addTimer("Timer1", 500, false).onTick = [this] {
         // The draw is made on every tick, also when nothing is stolen.
         loadStep(20 + static_cast<int>(game_.random() * 11));
@@ -98,6 +100,7 @@ void FrmInternet::layOutHomePage(ui::Control& area) {
     title.fontSize = 14;
     title.bold = true;
     paint(title, SiteText, SiteBack);
+    home.labelledBy = &title;
 
     ui::Control& text =
         add("Text1", ui::ControlKind::TextBox,
@@ -138,6 +141,7 @@ void FrmInternet::layOutErrorPage(ui::Control& home) {
     sorry.fontSize = 14;
     sorry.bold = true;
     sorry.align = ui::Align::Center;
+    error.labelledBy = &sorry;
     ui::Control& hint = addLabel("Label4", "Проверьте, правильно ли набран адрес.",
                                  {0, 236, PageWidth, 20}, &error);
     hint.align = ui::Align::Center;
@@ -156,6 +160,7 @@ void FrmInternet::layOutJokesPage(ui::Control& error) {
     title.fontSize = 14;
     title.bold = true;
     paint(title, JokesTitle, JokesBack);
+    jokes.labelledBy = &title;
     ui::Control& text =
         add("Text2", ui::ControlKind::TextBox, {8, 38, PageWidth - 16, PageHeight - 46}, &jokes);
     text.multiLine = true;

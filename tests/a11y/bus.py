@@ -107,7 +107,7 @@ def named(window, name):
 
 def expect_named(window, name):
     """Waits until `window` holds a control named `name` (a value's name follows its caption)."""
-    wait_for(f"a control named {name!r} in {window.name!r}", lambda: named(window, name))
+    wait_for(f"control named {name!r} in {window.name!r}", lambda: named(window, name))
 
 
 def expect_equal(what, got, expected):

@@ -65,7 +65,7 @@ bool pressable(QAccessibleInterface* face) {
 
 // Roles that tell a listener nothing about what a thing is.
 bool silent(QAccessible::Role role) {
-    return role == QAccessible::NoRole || role == QAccessible::Client || role == QAccessible::Pane;
+    return role == QAccessible::NoRole || role == QAccessible::Client;
 }
 
 // Controls that carry nothing to hear or use: timers, menu items (the menu bar speaks for them),
